@@ -1,0 +1,111 @@
+#include "platform/ini_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <optional>
+
+#include "platform/text_codec.h"
+
+namespace platform {
+
+namespace {
+
+std::optional<QString> sectionName(QStringView line) {
+    const QStringView trimmed = line.trimmed();
+    if (!trimmed.startsWith(u'[')) return std::nullopt;
+    const qsizetype close = trimmed.indexOf(u']');
+    const QStringView name = close < 0 ? trimmed.mid(1) : trimmed.mid(1, close - 1);
+    return name.trimmed().toString();
+}
+
+struct KeyLine {
+    QStringView key;
+    QStringView value;
+};
+
+std::optional<KeyLine> keyLine(QStringView line) {
+    const qsizetype equals = line.indexOf(u'=');
+    if (equals < 0) return std::nullopt;
+    return KeyLine{line.first(equals).trimmed(), line.mid(equals + 1).trimmed()};
+}
+
+bool sameName(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+// CR LF, a lone CR and a lone LF all end a line, as the profile service reads.
+QStringList readLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QString text = decodeText(file.readAll());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+// Index range of a section's lines, header excluded: [first, end).
+struct SectionSpan {
+    qsizetype first = -1;
+    qsizetype end = -1;
+};
+
+SectionSpan findSection(const QStringList& lines, QStringView section) {
+    SectionSpan span;
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const auto name = sectionName(lines[n]);
+        if (!name) continue;
+        if (span.first >= 0) {
+            span.end = n;
+            return span;
+        }
+        if (sameName(*name, section)) span.first = n + 1;
+    }
+    if (span.first >= 0) span.end = lines.size();
+    return span;
+}
+
+}  // namespace
+
+QString readIniValue(const QString& path, QStringView section, QStringView key) {
+    const QStringList lines = readLines(path);
+    const SectionSpan span = findSection(lines, section);
+    for (qsizetype n = span.first; n >= 0 && n < span.end; ++n) {
+        const auto entry = keyLine(lines[n]);
+        if (entry && sameName(entry->key, key)) return fitToBytes(entry->value, kMaxSettingBytes);
+    }
+    return {};
+}
+
+bool writeIniValue(const QString& path, QStringView section, QStringView key, QStringView value) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isWritable()) return false;
+
+    QStringList lines = readLines(path);
+    const QString newLine = key.toString() + u'=' + value.toString();
+    const SectionSpan span = findSection(lines, section);
+    if (span.first < 0) {
+        lines << u'[' + section.toString() + u']' << newLine;
+    } else {
+        qsizetype insertAt = span.first;
+        bool replaced = false;
+        for (qsizetype n = span.first; n < span.end && !replaced; ++n) {
+            const auto entry = keyLine(lines[n]);
+            if (entry && sameName(entry->key, key)) {
+                lines[n] = newLine;
+                replaced = true;
+            } else if (!lines[n].trimmed().isEmpty()) {
+                insertAt = n + 1;
+            }
+        }
+        if (!replaced) lines.insert(insertAt, newLine);
+    }
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(encodeText(QString(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))));
+    return file.commit();
+}
+
+}  // namespace platform

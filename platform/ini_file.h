@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// A settings file read and written by the rules of the classic profile
+// service, so files stay interchangeable with it: sections and keys match
+// without regard to letter case, blanks round keys and values are ignored,
+// a value reads back at most 254 bytes, lines end in CR LF, and sections and
+// keys keep their order in the file. Text is GB18030; every write replaces
+// the whole file atomically, so a failed write leaves the old file intact.
+namespace platform {
+
+inline constexpr qsizetype kMaxSettingBytes = 254;
+
+// The stored value, or the empty text when the file, section or key is absent.
+QString readIniValue(const QString& path, QStringView section, QStringView key);
+
+// Stores value under key, creating the file, section or key as needed and
+// replacing an existing value in place. False when the file cannot be written.
+bool writeIniValue(const QString& path, QStringView section, QStringView key, QStringView value);
+
+}  // namespace platform

@@ -1,0 +1,15 @@
+#!/bin/sh
+# Installs every Debian package needed to build, run and test Tawen.
+set -eu
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends \
+  build-essential cmake ninja-build pkg-config clang-format \
+  qt6-base-dev qt6-base-dev-tools libgl-dev \
+  libespeak-ng-dev espeak-ng espeak-ng-data \
+  libbenchmark-dev libssl-dev \
+  fonts-noto-cjk fonts-sil-doulos fonts-liberation2 fonts-comic-neue \
+  xvfb xauth xdotool x11-utils imagemagick \
+  pulseaudio pulseaudio-utils

@@ -1,0 +1,132 @@
+#include "shell/form7_login.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/prompt.h"
+#include "shell/byte_limit_validator.h"
+#include "shell/form6_main.h"
+#include "shell/form_registry.h"
+#include "shell/session.h"
+#include "shell/user_name_rules.h"
+#include "shell/user_registry.h"
+#include "shell/user_settings.h"
+
+namespace tawen {
+
+namespace {
+
+const QString kNewUserHint = QStringLiteral("[新用户请登记]");
+const QString kNoticeTitle = QStringLiteral("提示");
+
+}  // namespace
+
+Form7::Form7()
+    : Frame1(new QGroupBox(this)),
+      Label1(new QLabel(QStringLiteral("用户："), Frame1)),
+      Combo1(new QComboBox(Frame1)),
+      Label2(new QLabel(QStringLiteral("密码："), Frame1)),
+      Text1(new QLineEdit(Frame1)),
+      Command1(new QPushButton(QStringLiteral("登录"), Frame1)) {
+    setWindowTitle(QStringLiteral("用户登录"));
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setMinimumWidth(170);
+    Combo1->lineEdit()->setValidator(new ByteLimitValidator(kUserFieldBytes, Combo1));
+    Text1->setEchoMode(QLineEdit::Password);
+    Text1->setValidator(new ByteLimitValidator(kUserFieldBytes, Text1));
+
+    auto* grid = new QGridLayout(Frame1);
+    grid->setContentsMargins(18, 16, 18, 16);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(12);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(Combo1, 0, 1);
+    grid->addWidget(Label2, 1, 0);
+    grid->addWidget(Text1, 1, 1);
+    grid->addWidget(Command1, 2, 1, Qt::AlignRight);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(10, 8, 10, 10);
+    outer->addWidget(Frame1);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(Command1, &QPushButton::clicked, this, &Form7::Command1_Click);
+    connect(Combo1->lineEdit(), &QLineEdit::returnPressed, this, &Form7::Command1_Click);
+    connect(Text1, &QLineEdit::returnPressed, this, &Form7::Command1_Click);
+
+    for (const UserRecord& record : UserRegistry(UserRegistry::defaultPath()).records())
+        Combo1->addItem(record.name);
+    Combo1->setCurrentIndex(-1);
+    Combo1->setEditText(kNewUserHint);
+    Text1->setFocus();
+}
+
+// Blanks round a name or password cannot be stored (fields are read back
+// stripped), so they are dropped before comparing and creating.
+void Form7::Command1_Click() {
+    const QString name = Combo1->currentText().trimmed();
+    const QString password = Text1->text().trimmed();
+    if (!name.isEmpty()) {
+        if (const auto refusal = refusedUserName(name)) {
+            platform::prompt().message(*refusal, kNoticeTitle);
+            return;
+        }
+    }
+    for (const UserRecord& record : UserRegistry(UserRegistry::defaultPath()).records()) {
+        if (record.name != name) continue;
+        if (record.password == password) {
+            logIn(record.name);
+        } else {
+            platform::prompt().message(QStringLiteral("密码出错!"), kNoticeTitle);
+            reopen();
+        }
+        return;
+    }
+    if (!name.isEmpty() && !password.isEmpty()) createUser(name, password);
+}
+
+void Form7::logIn(const QString& storedName) {
+    CurrentUser = storedName;
+    showMainWindow();
+}
+
+void Form7::createUser(const QString& name, const QString& password) {
+    const UserRecord record{name, password};
+    UserRegistry(UserRegistry::defaultPath()).append(record);
+    // What is kept must be what was stored, or the next login finds other files.
+    CurrentUser = decodeUserRecord(encodeUserRecord(record)).name;
+    SettingsPath = settingsPathFor(CurrentUser);
+    writeDefaultSettings();
+    showMainWindow();
+}
+
+void Form7::showMainWindow() {
+    Form6& main = forms().form<Form6>();
+    main.Label1->setText(QStringLiteral("用户：") + CurrentUser);
+    main.show();
+    handingOver_ = true;
+    close();
+}
+
+void Form7::reopen() {
+    handingOver_ = true;
+    close();
+    forms().form<Form7>().show();
+}
+
+void Form7::closeEvent(QCloseEvent* event) {
+    event->accept();
+    forms().release(this);
+    if (!handingOver_) QCoreApplication::quit();
+}
+
+}  // namespace tawen
