@@ -8,13 +8,13 @@ namespace platform {
 
 // Time of day and date, replaceable so tests can fix "now".
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
 };
 
 class SystemClock final : public Clock {
-public:
+  public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
 };
 

@@ -12,7 +12,7 @@ namespace platform {
 inline constexpr const char* kProgramTitle = "Tawen";
 
 class Prompt {
-public:
+  public:
     virtual ~Prompt() = default;
 
     // A modal message with an OK button; an empty title shows the program's title.

@@ -19,8 +19,7 @@ QString shownTitle(const QString& title) {
 }  // namespace
 
 void QtPrompt::message(const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, shownTitle(title), text, QMessageBox::Ok,
-                    activeParent());
+    QMessageBox box(QMessageBox::NoIcon, shownTitle(title), text, QMessageBox::Ok, activeParent());
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.exec();
 }

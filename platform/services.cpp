@@ -13,8 +13,9 @@ void installClock(std::unique_ptr<Clock> replacement) {
 }
 
 SystemRandom::SystemRandom()
-    : generator_(static_cast<std::uint64_t>(
-          std::chrono::system_clock::now().time_since_epoch().count())) {}
+    : generator_(
+          static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count())) {
+}
 
 double SystemRandom::next() { return unit_(generator_); }
 

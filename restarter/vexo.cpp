@@ -66,7 +66,8 @@ bool startDetached(const fs::path& program) {
     std::string programText = program.string();
     char* argv[] = {programText.data(), nullptr};
     pid_t child = 0;
-    const int result = posix_spawn(&child, programText.c_str(), nullptr, &attributes, argv, environ);
+    const int result =
+        posix_spawn(&child, programText.c_str(), nullptr, &attributes, argv, environ);
     posix_spawnattr_destroy(&attributes);
     return result == 0;
 }

@@ -7,11 +7,11 @@ namespace tawen {
 // Keeps a line of text within a number of GB18030 bytes, the width of a
 // stored field, cutting typed or pasted text at a character boundary.
 class ByteLimitValidator final : public QValidator {
-public:
+  public:
     ByteLimitValidator(qsizetype maxBytes, QObject* parent);
     State validate(QString& input, int& pos) const override;
 
-private:
+  private:
     qsizetype maxBytes_;
 };
 

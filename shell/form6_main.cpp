@@ -11,8 +11,7 @@
 
 namespace tawen {
 
-Form6::Form6()
-    : Label1(new QLabel), Label2(new QLabel), Label3(new QLabel) {
+Form6::Form6() : Label1(new QLabel), Label2(new QLabel), Label3(new QLabel) {
     SettingsPath = settingsPathFor(CurrentUser);
     Label1->setText(QStringLiteral("用户：") + CurrentUser);
     Label3->setWordWrap(true);

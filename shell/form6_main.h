@@ -9,14 +9,14 @@ namespace tawen {
 // The main window "塔文英语单词": the hub after login.
 class Form6 final : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     Form6();
 
     QLabel* Label1;  // user line
     QLabel* Label2;  // course line
     QLabel* Label3;  // welcome text
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 };
 

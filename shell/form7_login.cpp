@@ -67,7 +67,9 @@ Form7::Form7()
         Combo1->addItem(record.name);
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(kNewUserHint);
-    Text1->setFocus();
+    // The hint is selected, so a new learner simply types over it.
+    Combo1->lineEdit()->selectAll();
+    Combo1->setFocus();
 }
 
 // Blanks round a name or password cannot be stored (fields are read back
@@ -91,7 +93,8 @@ void Form7::Command1_Click() {
         }
         return;
     }
-    if (!name.isEmpty() && !password.isEmpty()) createUser(name, password);
+    // The hint left in place is no name: nobody should become "[新用户请登记]".
+    if (!name.isEmpty() && name != kNewUserHint && !password.isEmpty()) createUser(name, password);
 }
 
 void Form7::logIn(const QString& storedName) {

@@ -13,7 +13,7 @@ namespace tawen {
 // The login window "用户登录": the first window of every run.
 class Form7 final : public QWidget {
     Q_OBJECT
-public:
+  public:
     Form7();
 
     QGroupBox* Frame1;
@@ -25,10 +25,10 @@ public:
 
     void Command1_Click();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void logIn(const QString& storedName);
     void createUser(const QString& name, const QString& password);
     void showMainWindow();

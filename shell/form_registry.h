@@ -12,7 +12,7 @@ namespace tawen {
 // (the constructor), and go away when unloaded, which runs their closing
 // steps (closeEvent). A window whose closeEvent accepts calls release(this).
 class FormRegistry {
-public:
+  public:
     template <class F>
     F& form() {
         if (F* loaded = existing<F>()) return *loaded;
@@ -39,7 +39,7 @@ public:
     // Deletes every window at once, without closing steps (ending the run).
     void discardAll();
 
-private:
+  private:
     std::map<std::type_index, QPointer<QWidget>> forms_;
 };
 

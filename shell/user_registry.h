@@ -23,7 +23,7 @@ QByteArray encodeUserRecord(const UserRecord& record);
 UserRecord decodeUserRecord(QByteArrayView bytes);
 
 class UserRegistry {
-public:
+  public:
     explicit UserRegistry(QString path);
 
     // WindowsDir() + "List.sys".
@@ -36,7 +36,7 @@ public:
     // an interrupted write is overwritten rather than listed as a user.
     bool append(const UserRecord& record) const;
 
-private:
+  private:
     QString path_;
 };
 

@@ -1,0 +1,17 @@
+#include "platform/audio_outputs.h"
+
+#include <QMediaDevices>
+
+#include "platform/seam.h"
+
+namespace platform {
+
+int SystemAudioOutputs::count() const { return int(QMediaDevices::audioOutputs().size()); }
+
+int audioOutputCount() { return seamSlot<AudioOutputs, SystemAudioOutputs>()->count(); }
+
+void installAudioOutputs(std::unique_ptr<AudioOutputs> replacement) {
+    seamSlot<AudioOutputs, SystemAudioOutputs>() = std::move(replacement);
+}
+
+}  // namespace platform

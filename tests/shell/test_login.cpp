@@ -1,0 +1,234 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "fakes/recording_prompt.h"
+#include "fakes/temp_root.h"
+#include "platform/text_codec.h"
+#include "shell/form6_main.h"
+#include "shell/form7_login.h"
+#include "shell/form_registry.h"
+#include "shell/session.h"
+#include "shell/user_registry.h"
+
+using namespace tawen;
+
+// Drives the login window as a learner does: typing into the boxes and
+// pressing 登录 or Enter, then looks at the windows and the files.
+class LoginTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempRoot> root_;
+    RecordingPrompt* prompt_ = nullptr;
+
+    Form7& login() { return forms().form<Form7>(); }
+
+    // Chinese arrives as an input method's commit, as it does from a real IME.
+    static void enter(QLineEdit* box, const QString& text) {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(box, &commit);
+    }
+
+    void type(const QString& name, const QString& password) {
+        Form7& window = login();
+        window.Combo1->lineEdit()->selectAll();
+        QTest::keyClick(window.Combo1->lineEdit(), Qt::Key_Backspace);
+        enter(window.Combo1->lineEdit(), name);
+        enter(window.Text1, password);
+    }
+
+    void logInAs(const QString& name, const QString& password) {
+        type(name, password);
+        QTest::mouseClick(login().Command1, Qt::LeftButton);
+    }
+
+    QByteArray registryBytes() const { return root_->read("system/List.sys"); }
+
+    // Creates the users through the window, then starts afresh at login.
+    void createUsers(const QList<UserRecord>& users) {
+        for (const UserRecord& user : users) {
+            logInAs(user.name, user.password);
+            forms().discardAll();
+        }
+        prompt_->messages.clear();
+    }
+
+  private slots:
+    void init() {
+        root_ = std::make_unique<TempRoot>();
+        prompt_ = &installRecordingPrompt();
+        CurrentUser.clear();
+        SettingsPath.clear();
+    }
+
+    void cleanup() { forms().discardAll(); }
+
+    void startsWithTheHintAndTheListInFileOrder() {
+        UserRegistry(UserRegistry::defaultPath()).append({"zoe", "1"});
+        UserRegistry(UserRegistry::defaultPath()).append({"adam", "2"});
+        Form7& window = login();
+        QCOMPARE(window.windowTitle(), QStringLiteral("用户登录"));
+        QCOMPARE(window.Combo1->currentText(), QStringLiteral("[新用户请登记]"));
+        QCOMPARE(window.Combo1->count(), 2);
+        QCOMPARE(window.Combo1->itemText(0), QStringLiteral("zoe"));
+        QCOMPARE(window.Combo1->itemText(1), QStringLiteral("adam"));
+        QCOMPARE(window.Text1->echoMode(), QLineEdit::Password);
+    }
+
+    void newUserIsCreatedAndLoggedIn() {
+        logInAs("bob", "pw1");
+        QCOMPARE(registryBytes(), encodeUserRecord({"bob", "pw1"}));
+        QCOMPARE(CurrentUser, QStringLiteral("bob"));
+        QCOMPARE(SettingsPath, root_->path("User/bob.ini"));
+        QVERIFY(root_->read("User/bob.ini").startsWith(platform::encodeText(u"[词库]\r\n名称=")));
+        Form6* main = forms().existing<Form6>();
+        QVERIFY(main && main->isVisible());
+        QCOMPARE(main->Label1->text(), QStringLiteral("用户：bob"));
+        QVERIFY(!forms().existing<Form7>());
+        QVERIFY(prompt_->messages.isEmpty());
+    }
+
+    void enterInThePasswordBoxLogsIn() {
+        type("carol", "x");
+        QTest::keyClick(login().Text1, Qt::Key_Return);
+        QCOMPARE(CurrentUser, QStringLiteral("carol"));
+    }
+
+    void storedUserWithRightPasswordChangesNoFile() {
+        createUsers({{"bob", "pw1"}});
+        root_->write("User/bob.ini", "[词库]\r\n名称=mine\r\n");
+        const QByteArray registryBefore = registryBytes();
+        Form7& window = login();
+        window.Combo1->setCurrentIndex(0);
+        QTest::keyClicks(window.Text1, "pw1");
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        QCOMPARE(CurrentUser, QStringLiteral("bob"));
+        QCOMPARE(registryBytes(), registryBefore);
+        QCOMPARE(root_->read("User/bob.ini"), QByteArray("[词库]\r\n名称=mine\r\n"));
+        QCOMPARE(forms().existing<Form6>()->Label1->text(), QStringLiteral("用户：bob"));
+    }
+
+    void wrongOrEmptyPasswordOpensAFreshLoginWindow_data() {
+        QTest::addColumn<QString>("password");
+        QTest::newRow("wrong") << "PW1";
+        QTest::newRow("empty") << "";
+    }
+
+    void wrongOrEmptyPasswordOpensAFreshLoginWindow() {
+        QFETCH(QString, password);
+        createUsers({{"bob", "pw1"}, {"ann", "2"}});
+        Form7* first = &login();
+        logInAs("bob", password);
+        QCOMPARE(prompt_->messages.size(), 1);
+        QCOMPARE(prompt_->messages[0].text, QStringLiteral("密码出错!"));
+        QCOMPARE(prompt_->messages[0].title, QStringLiteral("提示"));
+        Form7* fresh = forms().existing<Form7>();
+        QVERIFY(fresh && fresh != first && fresh->isVisible());
+        QCOMPARE(fresh->Combo1->currentText(), QStringLiteral("[新用户请登记]"));
+        QCOMPARE(fresh->Text1->text(), QString());
+        QCOMPARE(fresh->Combo1->count(), 2);
+        QVERIFY(!forms().existing<Form6>());
+        QCOMPARE(registryBytes().size(), 72);
+    }
+
+    void emptyNameOrPasswordDoesNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("password");
+        QTest::newRow("no password") << "newbie"
+                                     << "";
+        QTest::newRow("no name") << ""
+                                 << "pw";
+        QTest::newRow("blank name") << "   "
+                                    << "pw";
+        QTest::newRow("hint left in place") << "[新用户请登记]"
+                                            << "pw";
+    }
+
+    void emptyNameOrPasswordDoesNothing() {
+        QFETCH(QString, name);
+        QFETCH(QString, password);
+        Form7* window = &login();
+        logInAs(name, password);
+        QCOMPARE(forms().existing<Form7>(), window);
+        QVERIFY(!forms().existing<Form6>());
+        QVERIFY(prompt_->messages.isEmpty());
+        QCOMPARE(registryBytes(), QByteArray());
+        QVERIFY(QDir(root_->path("User")).isEmpty());
+    }
+
+    void letterCaseMakesAnotherUser() {
+        createUsers({{"bob", "pw1"}});
+        logInAs("Bob", "other");
+        QCOMPARE(CurrentUser, QStringLiteral("Bob"));
+        QCOMPARE(registryBytes().size(), 72);
+        QVERIFY(QFileInfo::exists(root_->path("User/Bob.ini")));
+    }
+
+    void blanksRoundANameReachTheSameUser() {
+        createUsers({{"  dan ", " pw "}});
+        QCOMPARE(registryBytes().left(18), QByteArray("dan") + QByteArray(15, ' '));
+        logInAs(" dan  ", "pw");
+        QCOMPARE(CurrentUser, QStringLiteral("dan"));
+        QCOMPARE(registryBytes().size(), 36);
+        QVERIFY(QFileInfo::exists(root_->path("User/dan.ini")));
+    }
+
+    void unsafeNamesAreRefusedBeforeAnythingIsWritten_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("slash") << "../evil";
+        QTest::newRow("backslash") << "a\\b";
+        QTest::newRow("dot") << ".";
+        QTest::newRow("dot dot") << "..";
+        QTest::newRow("control") << QStringLiteral("a\u0007b");
+    }
+
+    void unsafeNamesAreRefusedBeforeAnythingIsWritten() {
+        QFETCH(QString, name);
+        Form7& window = login();
+        window.Combo1->setEditText(name);
+        QTest::keyClicks(window.Text1, "pw");
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        QCOMPARE(prompt_->messages.size(), 1);
+        QCOMPARE(prompt_->messages[0].title, QStringLiteral("提示"));
+        QVERIFY(prompt_->messages[0].text.contains(QStringLiteral("用户名")));
+        QVERIFY(!forms().existing<Form6>());
+        QCOMPARE(registryBytes(), QByteArray());
+        QVERIFY(QDir(root_->path("User")).isEmpty());
+        QCOMPARE(QDir(root_->path("")).entryList(QDir::Files), QStringList());
+    }
+
+    void typingIsLimitedToEighteenBytesSoTheUserComesBack() {
+        type(QStringLiteral("王小明王小明王小明王小明"), "secret-password-too-long");
+        const Form7& window = login();
+        QCOMPARE(window.Combo1->currentText(), QStringLiteral("王小明王小明王小明"));
+        QCOMPARE(window.Text1->text(), QStringLiteral("secret-password-to"));
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        QCOMPARE(CurrentUser, QStringLiteral("王小明王小明王小明"));
+        QVERIFY(QFileInfo::exists(root_->path("User/王小明王小明王小明.ini")));
+        forms().discardAll();
+        logInAs(QStringLiteral("王小明王小明王小明"), "secret-password-to");
+        QCOMPARE(CurrentUser, QStringLiteral("王小明王小明王小明"));
+        QCOMPARE(registryBytes().size(), 36);
+        QVERIFY(prompt_->messages.isEmpty());
+    }
+
+    void missingUserFolderReportsEachKeyAndStillLogsIn() {
+        QDir(root_->path("User")).removeRecursively();
+        logInAs("eve", "pw");
+        QCOMPARE(prompt_->messages.size(), 38);
+        QCOMPARE(prompt_->messages.first().text, QStringLiteral("写名称出错！"));
+        QCOMPARE(CurrentUser, QStringLiteral("eve"));
+        QVERIFY(forms().existing<Form6>()->isVisible());
+        QCOMPARE(registryBytes().size(), 36);
+    }
+};
+
+QTEST_MAIN(LoginTest)
+#include "test_login.moc"
