@@ -8,6 +8,7 @@
 #include "shell/form7_login.h"
 #include "shell/form_registry.h"
 #include "shell/session.h"
+#include "shell/window_placement.h"
 
 namespace tawen {
 
@@ -26,6 +27,7 @@ Form6::Form6() : Label1(new QLabel), Label2(new QLabel), Label3(new QLabel) {
     setCentralWidget(background);
     resize(640, 420);
     setWindowTitle(QStringLiteral("塔文英语单词"));
+    centerOnScreen(*this);
 }
 
 void Form6::closeEvent(QCloseEvent* event) {

@@ -18,6 +18,7 @@
 #include "shell/user_name_rules.h"
 #include "shell/user_registry.h"
 #include "shell/user_settings.h"
+#include "shell/window_placement.h"
 
 namespace tawen {
 
@@ -43,6 +44,8 @@ Form7::Form7()
     Combo1->setMinimumWidth(170);
     Combo1->lineEdit()->setValidator(new ByteLimitValidator(kUserFieldBytes, Combo1));
     Text1->setEchoMode(QLineEdit::Password);
+    Text1->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));  // "*"
+
     Text1->setValidator(new ByteLimitValidator(kUserFieldBytes, Text1));
 
     auto* grid = new QGridLayout(Frame1);
@@ -70,6 +73,7 @@ Form7::Form7()
     // The hint is selected, so a new learner simply types over it.
     Combo1->lineEdit()->selectAll();
     Combo1->setFocus();
+    centerOnScreen(*this);
 }
 
 // Blanks round a name or password cannot be stored (fields are read back

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include "fakes/recording_prompt.h"
@@ -80,6 +81,9 @@ class LoginTest : public QObject {
         QCOMPARE(window.Combo1->itemText(0), QStringLiteral("zoe"));
         QCOMPARE(window.Combo1->itemText(1), QStringLiteral("adam"));
         QCOMPARE(window.Text1->echoMode(), QLineEdit::Password);
+        QCOMPARE(window.Text1->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr,
+                                                  window.Text1),
+                 int('*'));
     }
 
     void newUserIsCreatedAndLoggedIn() {

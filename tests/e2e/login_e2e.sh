@@ -1,0 +1,35 @@
+#!/bin/sh
+# The real program in a real X session: a new learner types a name and a
+# password into the login window and gets a main window and their files.
+#   login_e2e.sh <stage dir> <artifact dir>
+set -eu
+. "$(dirname "$0")/xvfb_session.sh"
+artifacts=$2
+
+start_display
+install_copy "$1"
+"$root/tawen" &
+app_pid=$!
+
+login=$(wait_window '用户登录') || fail "no login window"
+xdotool windowfocus --sync "$login"
+sleep 0.3
+xdotool type --delay 40 'alice'
+xdotool key Tab
+xdotool type --delay 40 'pw123'
+screenshot "$artifacts/e2e-login.png"
+xdotool key Return
+
+wait_window '塔文英语单词' >/dev/null || fail "no main window after login"
+sleep 0.3
+screenshot "$artifacts/e2e-main.png"
+
+[ "$(stat -c %s "$root/system/List.sys")" -eq 36 ] || fail "List.sys is not one record"
+head -c 18 "$root/system/List.sys" | grep -q '^alice *$' || fail "List.sys does not hold alice"
+ini="$root/User/alice.ini"
+[ -f "$ini" ] || fail "no settings file for alice"
+sections=$(iconv -f GB18030 -t UTF-8 "$ini" | tr -d '\r' | grep '^\[' | tr '\n' ' ')
+[ "$sections" = "[词库] [初记] [复习] [巩固] [小窗口] " ] || fail "sections are: $sections"
+iconv -f GB18030 -t UTF-8 "$ini" | grep -q '^名称=小学英语第一册' || fail "no default course"
+kill -0 "$app_pid" || fail "the program ended"
+echo "PASS: login through the real window created alice"
