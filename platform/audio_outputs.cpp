@@ -1,5 +1,6 @@
 #include "platform/audio_outputs.h"
 
+#include <QAudioDevice>
 #include <QMediaDevices>
 
 #include "platform/seam.h"

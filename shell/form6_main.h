@@ -2,22 +2,66 @@
 
 #include <QMainWindow>
 
+class QAction;
 class QLabel;
+class QMenu;
 
 namespace tawen {
 
-// The main window "塔文英语单词": the hub after login.
+class Navigation;
+
+// The main window "塔文英语单词": the hub after login. It shows who is logged
+// in and which course is chosen; its menus and toolbar open every mode.
 class Form6 final : public QMainWindow {
     Q_OBJECT
   public:
     Form6();
 
-    QLabel* Label1;  // user line
-    QLabel* Label2;  // course line
-    QLabel* Label3;  // welcome text
+    QWidget* Picture1;  // the background picture
+    QLabel* Label1;     // user line
+    QLabel* Label2;     // course line
+    QLabel* Label3;     // welcome text
+    Navigation* navigation;
+
+    QMenu* mnuuser;
+    QAction* mnunews;
+    QAction* mnuchang;
+    QAction* mnuexit;
+    QMenu* mnutool;
+    QAction* mnuzl;
+    QAction* mnudialogue;
+    QAction* mnump3;
+    QAction* mnunetapp;
+    QMenu* mnuhelp;
+    QAction* mnuhelpcontents;
+    QAction* mnumail;
+    QAction* mnuforum;
+    QAction* mnuabout;
+    QMenu* mnuexi;
+
+    // The load steps, run by the form registry once the window is known to it.
+    void load();
+
+    void mnunews_Click() { restart(); }
+    void mnuchang_Click() { restart(); }
+    void mnuexit_Click();
+    void mnuhelpcontents_Click();
+    void mnumail_Click();
+    void mnuforum_Click();
+    void mnuabout_Click();
+
+    // True while the closing steps run, so the windows it unloads do not
+    // bring it back.
+    bool closing() const { return closing_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildMenus();
+    void restart();
+
+    bool closing_ = false;
 };
 
 }  // namespace tawen

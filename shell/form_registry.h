@@ -8,9 +8,13 @@
 
 namespace tawen {
 
-// Windows come into being on first reference, which runs their load steps
-// (the constructor), and go away when unloaded, which runs their closing
-// steps (closeEvent). A window whose closeEvent accepts calls release(this).
+// Windows come into being on first reference, which runs their load steps,
+// and go away when unloaded, which runs their closing steps (closeEvent). A
+// window whose closeEvent accepts calls release(this).
+//
+// A window is known to the registry before its load() runs, because loading
+// may reach windows that refer back to it (the main window loads the library
+// window, whose menus are the main window's).
 class FormRegistry {
   public:
     template <class F>
@@ -18,6 +22,7 @@ class FormRegistry {
         if (F* loaded = existing<F>()) return *loaded;
         auto* created = new F();
         forms_[typeid(F)] = created;
+        if constexpr (requires { created->load(); }) created->load();
         return *created;
     }
 

@@ -9,8 +9,7 @@
 #include <QStyle>
 #include <QTest>
 
-#include "fakes/recording_prompt.h"
-#include "fakes/temp_root.h"
+#include "fakes/desktop.h"
 #include "platform/text_codec.h"
 #include "shell/form6_main.h"
 #include "shell/form7_login.h"
@@ -25,7 +24,8 @@ using namespace tawen;
 class LoginTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TempRoot> root_;
+    std::unique_ptr<Desktop> desktop_;
+    TempRoot* root_ = nullptr;
     RecordingPrompt* prompt_ = nullptr;
 
     Form7& login() { return forms().form<Form7>(); }
@@ -63,8 +63,9 @@ class LoginTest : public QObject {
 
   private slots:
     void init() {
-        root_ = std::make_unique<TempRoot>();
-        prompt_ = &installRecordingPrompt();
+        desktop_ = std::make_unique<Desktop>();
+        root_ = &desktop_->root;
+        prompt_ = &desktop_->prompt;
         CurrentUser.clear();
         SettingsPath.clear();
     }

@@ -1,0 +1,298 @@
+#include "library/form2_library.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTableView>
+
+#include <algorithm>
+
+#include "library/library_catalog.h"
+#include "library/library_files.h"
+#include "platform/prompt.h"
+#include "platform/twips.h"
+#include "shell/form6_main.h"
+#include "shell/form_registry.h"
+#include "shell/navigation.h"
+#include "shell/session.h"
+#include "shell/user_settings.h"
+
+namespace tawen {
+
+namespace {
+
+const QString kSection = QStringLiteral("词库");
+
+// Places a control at a position given in twips within the client area,
+// below the toolbar that the classic layout counted in.
+void place(QWidget* control, int left, int top, int width, int height) {
+    constexpr int kToolbarTwips = 1080;
+    using platform::twipsToPixels;
+    control->setGeometry(twipsToPixels(left), twipsToPixels(top - kToolbarTwips),
+                         twipsToPixels(width), twipsToPixels(height));
+}
+
+// Shows the hourglass over the window while a course loads.
+class WaitCursor {
+  public:
+    explicit WaitCursor(QWidget& window) : window_(window) { window.setCursor(Qt::WaitCursor); }
+    ~WaitCursor() { window_.unsetCursor(); }
+
+  private:
+    QWidget& window_;
+};
+
+// The controls the learner never sees but the study windows and the saving
+// steps read.
+template <class Control>
+Control* offstage(Control* control) {
+    control->hide();
+    return control;
+}
+
+}  // namespace
+
+Form2::Form2()
+    : navigation(new Navigation(*this, Mode::Library)),
+      List1(new QListWidget),
+      words(new WordTable(this)),
+      MSFlexGrid1(new QTableView),
+      Option1(new QRadioButton(QStringLiteral("学习该课本全部"))),
+      Option2(new QRadioButton(QStringLiteral("学习该课本部分(鼠标圈选)"))),
+      StatusPanel1(new QLabel),
+      StatusPanel2(new QLabel),
+      Label1(offstage(new QLabel(QStringLiteral("从")))),
+      Text3(offstage(new QLineEdit(QStringLiteral("0")))),
+      Label2(offstage(new QLabel(QStringLiteral("到")))),
+      Text1(offstage(new QLineEdit(QStringLiteral("0")))),
+      Command1(offstage(new QPushButton(QStringLiteral("初记单词")))),
+      Command2(offstage(new QPushButton(QStringLiteral("回忆单词")))),
+      Command3(offstage(new QPushButton(QStringLiteral("牢记单词")))),
+      Command4(offstage(new QPushButton(QStringLiteral("确定")))),
+      Text2(offstage(new QLineEdit)),
+      Text4(offstage(new QLineEdit)),
+      Text5(offstage(new QLineEdit)) {
+    installModeMenus(*this, *navigation);
+    connect(navigation, &Navigation::modeChosen, this, &switchFromLibraryWindow);
+    buildControls();
+}
+
+void Form2::buildControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             List1, MSFlexGrid1, Option1, Option2, Label1, Text3, Label2, Text1, Command1, Command2,
+             Command3, Command4, Text2, Text4, Text5})
+        control->setParent(client);
+    place(List1, 0, 1080, 2055, 4545);
+    place(MSFlexGrid1, 2070, 1080, 6720, 4200);
+    place(Option1, 2205, 5355, 2265, 240);
+    place(Option2, 5805, 5355, 2490, 240);
+
+    MSFlexGrid1->setModel(words);
+    MSFlexGrid1->setToolTip(QStringLiteral("可用鼠标圈选要学习的部分"));
+    MSFlexGrid1->verticalHeader()->hide();
+    MSFlexGrid1->verticalHeader()->setDefaultSectionSize(20);
+    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->setWordWrap(false);
+    const int widths[WordTable::ColumnCount] = {500, 2500, 3300, 3300};
+    for (int column = 0; column < WordTable::ColumnCount; ++column)
+        MSFlexGrid1->setColumnWidth(column, platform::twipsToPixels(widths[column]));
+    MSFlexGrid1->viewport()->installEventFilter(this);
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(StatusPanel1, 1);
+    statusBar()->addWidget(StatusPanel2, 1);
+
+    for (QPushButton* command : {Command1, Command2, Command3}) command->setEnabled(false);
+    for (QWidget* box : std::initializer_list<QWidget*>{Label1, Text3, Label2, Text1})
+        box->setEnabled(false);
+
+    connect(List1, &QListWidget::currentRowChanged, this, &Form2::List1_Click);
+    connect(Option1, &QRadioButton::clicked, this, &Form2::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &Form2::Option2_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form2::SaveLibraryChoice);
+
+    client->setFixedSize(platform::twipsToPixels(8805), platform::twipsToPixels(5925 - 1080));
+    setFixedSize(sizeHint());
+}
+
+void Form2::load() {
+    {
+        const QSignalBlocker quiet(List1);
+        for (const CatalogEntry& course : LibraryCatalog::courses())
+            List1->addItem(course.displayName);
+        const QFileInfo personal(libraryFilePath(LibraryCatalog::personalEntry().code));
+        if (personal.isFile() && personal.size() > 0) List1->addItem(PersonalLibraryEntry);
+    }
+    const QString name = ReadSetting(kSection, QStringLiteral("名称"));
+    if (!name.isEmpty()) {
+        CurrentCourseName = name.trimmed();
+        List1->setCurrentRow(savedListPosition());
+        // A saved course whose file is gone gives way to the first course.
+        if (chosenRow_ < 0) List1->setCurrentRow(0);
+        const QString first = ReadSetting(kSection, QStringLiteral("词始"));
+        const QString last = ReadSetting(kSection, QStringLiteral("词终"));
+        if (ReadSetting(kSection, QStringLiteral("全部")) != u"True") {
+            Option2->setChecked(true);
+            Option2_Click();
+            selectGridRows(clampedRow(first), clampedRow(last));
+        } else {
+            Option1->setChecked(true);
+        }
+        Text3->setText(QString::number(clampedRow(first)));
+        Text1->setText(QString::number(clampedRow(last)));
+        showRange();
+    } else {
+        List1->setCurrentRow(0);
+        Option1->setChecked(true);
+    }
+    setWindowTitle(QStringLiteral("塔文英语单词 - [词库]"));
+}
+
+int Form2::savedListPosition() const {
+    const int stored = ReadSetting(kSection, QStringLiteral("序号")).trimmed().toInt();
+    return std::clamp(stored, 0, std::max(0, List1->count() - 1));
+}
+
+int Form2::clampedRow(const QString& text) const {
+    const int count = words->wordCount();
+    return count == 0 ? 0 : std::clamp(text.trimmed().toInt(), 1, count);
+}
+
+StudyRange Form2::studyRange() const { return StudyRange::fromTexts(Text3->text(), Text1->text()); }
+
+QString Form2::courseLine() const {
+    return QStringLiteral("课程：") + CurrentCourseName + QStringLiteral(" (") + Text3->text() +
+           u'-' + Text1->text() + u')';
+}
+
+void Form2::List1_Click(int row) {
+    if (row < 0 || row >= List1->count()) return;
+    const QString text = List1->item(row)->text();
+    const QString previousCode = CurrentLibraryCode;
+    bool loaded = false;
+    {
+        const WaitCursor hourglass(*this);
+        loaded = OpenByDisplayName(text, *words);
+    }
+    if (!loaded) {
+        // Keep the course whose words the table still holds, so the name,
+        // the range and what is saved all stay about the same course.
+        CurrentLibraryCode = previousCode;
+        const QSignalBlocker quiet(List1);
+        List1->setCurrentRow(chosenRow_);
+        platform::prompt().message(
+            QStringLiteral("没有找到《") + text.trimmed() +
+                QStringLiteral("》的词库文件，这门课程可能没有安装完整，请重新安装后再试。"),
+            QStringLiteral("错误提示"));
+        return;
+    }
+    chosenRow_ = row;
+    CurrentCourseName = text.trimmed();
+    StatusPanel1->setText(QStringLiteral("课程：") + text);
+    Option1->setChecked(true);
+    Option1_Click();
+    Text3->setText(QStringLiteral("1"));
+    Text1->setText(QString::number(words->wordCount()));
+    showRange();
+    selectGridRows(1, 1);
+    for (QPushButton* command : {Command1, Command2, Command3}) command->setEnabled(true);
+    if (Form6* main = forms().existing<Form6>()) {
+        main->Label1->setText(QStringLiteral("用户：") + CurrentUser);
+        main->Label2->setText(courseLine());
+        main->Label3->clear();
+    }
+}
+
+void Form2::Option1_Click() {
+    for (QWidget* box : std::initializer_list<QWidget*>{Label1, Label2, Text1, Text3})
+        box->setEnabled(false);
+    selectGridRows(1, words->wordCount());
+    Text1->setText(QString::number(words->wordCount()));
+    Text3->setText(QStringLiteral("1"));
+    showRange();
+}
+
+void Form2::Option2_Click() {
+    for (QWidget* box : std::initializer_list<QWidget*>{Label1, Label2, Text1, Text3})
+        box->setEnabled(true);
+    StatusPanel2->setEnabled(true);
+}
+
+void Form2::MSFlexGrid1_MouseUp() {
+    const QModelIndex current = MSFlexGrid1->currentIndex();
+    const int endRow = current.isValid() ? current.row() + 1 : anchorRow_;
+    Text1->setText(QString::number(endRow));
+    Text3->setText(QString::number(anchorRow_));
+    Option2->setChecked(true);
+    Option2_Click();
+    showRange();
+}
+
+void Form2::showRange() {
+    StatusPanel2->setText(QStringLiteral("学习：(") + Text3->text() + u'-' + Text1->text() + u')');
+    StatusPanel2->setEnabled(!Option1->isChecked());
+    if (Form6* main = forms().existing<Form6>()) main->Label2->setText(courseLine());
+}
+
+void Form2::selectGridRows(int from, int to) {
+    anchorRow_ = from;
+    if (words->wordCount() == 0) return;
+    const QModelIndex start = words->index(from - 1, 1);
+    const QModelIndex end = words->index(to - 1, WordTable::ColumnCount - 1);
+    MSFlexGrid1->selectionModel()->setCurrentIndex(start, QItemSelectionModel::NoUpdate);
+    MSFlexGrid1->selectionModel()->select(
+        QItemSelection(start, end),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    MSFlexGrid1->scrollTo(start);
+}
+
+void Form2::SaveLibraryChoice() {
+    Text5->setText(Option1->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+    const int position = List1->currentRow();
+    if (position < 0) return;  // no course could be loaded: nothing to remember
+    Text2->setText(QString::number(position));
+    Text4->setText(List1->item(position)->text());
+    if (Text4->text() == PersonalLibraryEntry) return;
+    WriteSetting(kSection, QStringLiteral("名称"), Text4->text().trimmed());
+    WriteSetting(kSection, QStringLiteral("序号"), Text2->text());
+    WriteSetting(kSection, QStringLiteral("全部"), Text5->text());
+    const StudyRange range = studyRange();
+    WriteSetting(kSection, QStringLiteral("词始"), QString::number(range.first));
+    WriteSetting(kSection, QStringLiteral("词终"), QString::number(range.last));
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    SaveLibraryChoice();
+    hide();
+    if (Form6* main = forms().existing<Form6>(); main && !main->closing()) main->show();
+    event->accept();
+    forms().release(this);
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == MSFlexGrid1->viewport()) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (event->type() == QEvent::MouseButtonPress) {
+            const int row = MSFlexGrid1->rowAt(mouse->position().toPoint().y());
+            if (row >= 0) anchorRow_ = row + 1;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            MSFlexGrid1_MouseUp();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace tawen

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "library/study_range.h"
+#include "library/word_table.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+
+namespace tawen {
+
+class Navigation;
+
+// The library window "塔文英语单词 - [词库]": the learner chooses a course and
+// the range of words to study. It owns the word table and the range that
+// every study window reads, and stays loaded (hidden) while they run.
+class Form2 final : public QMainWindow {
+    Q_OBJECT
+  public:
+    Form2();
+
+    Navigation* navigation;
+    QListWidget* List1;
+    WordTable* words;  // the model the grid shows
+    QTableView* MSFlexGrid1;
+    QRadioButton* Option1;
+    QRadioButton* Option2;
+    QLabel* StatusPanel1;
+    QLabel* StatusPanel2;
+    QLabel* Label1;
+    QLineEdit* Text3;
+    QLabel* Label2;
+    QLineEdit* Text1;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
+    QLineEdit* Text2;
+    QLineEdit* Text4;
+    QLineEdit* Text5;
+
+    // The range the study windows use, ordered.
+    StudyRange studyRange() const;
+
+    // "课程：<name> (<first>-<last>)", the main window's course line.
+    QString courseLine() const;
+
+    // The stored 序号, kept to a row the list has.
+    int savedListPosition() const;
+
+    // The load steps, run by the form registry once the window is known to it.
+    void load();
+
+    void List1_Click(int row);
+    void Option1_Click();
+    void Option2_Click();
+    void MSFlexGrid1_MouseUp();
+    void SaveLibraryChoice();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildControls();
+    void selectGridRows(int from, int to);
+    void showRange();
+    int clampedRow(const QString& text) const;
+
+    int anchorRow_ = 1;   // the grid row where the selection began (1 = first word)
+    int chosenRow_ = -1;  // the course list row whose words the table holds
+};
+
+}  // namespace tawen

@@ -1,0 +1,140 @@
+#include "shell/navigation.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "library/form2_library.h"
+#include "shell/about/help_viewer.h"
+#include "shell/artwork.h"
+#include "shell/form6_main.h"
+#include "shell/form_registry.h"
+
+namespace tawen {
+
+Navigation::Navigation(QMainWindow& host, std::optional<Mode> own)
+    : QObject(&host),
+      Toolbar1(new QToolBar(&host)),
+      mnustudy(new QMenu(QStringLiteral("学习(&S)"), &host)),
+      own_(own) {
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Toolbar1->setIconSize(QSize(32, 32));
+    Toolbar1->setContextMenuPolicy(Qt::PreventContextMenu);
+    host.addToolBar(Qt::TopToolBarArea, Toolbar1);
+
+    addButton(QStringLiteral("t1"), QStringLiteral("词库"), Mode::Library);
+    addButton(QStringLiteral("t2"), QStringLiteral("初学"), Mode::FirstLearn);
+    addButton(QStringLiteral("t3"), QStringLiteral("复习"), Mode::Review);
+    addButton(QStringLiteral("t4"), QStringLiteral("巩固"), Mode::Consolidation);
+    addButton(QStringLiteral("t5"), QStringLiteral("小窗口"), Mode::Small);
+    addButton(QStringLiteral("t6"), QStringLiteral("小精灵"), Mode::Agent);
+    addButton(QStringLiteral("t7"), QStringLiteral("设置"), std::nullopt);
+    addButton(QStringLiteral("t8"), QStringLiteral("帮助"), std::nullopt);
+    connect(button(QStringLiteral("t8")), &QAction::triggered, this,
+            [] { showHelp(HelpFocus::Take); });
+
+    mnustudy->setObjectName(QStringLiteral("mnustudy"));
+    mnuwordstock = addStudyItem("mnuwordstock", QStringLiteral("词库(&W)　　　"), Mode::Library);
+    mnuwordstock->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
+    mnustudy->addSeparator();
+    mnufirst = addStudyItem("mnufirst", QStringLiteral("初学(&F)　　　"), Mode::FirstLearn);
+    mnureview = addStudyItem("mnureview", QStringLiteral("复习(&R)　　　"), Mode::Review);
+    mnustrong = addStudyItem("mnustrong", QStringLiteral("巩固(&T)　　　"), Mode::Consolidation);
+    mnustudy->addSeparator();
+    mnusmall = addStudyItem("mnusmall", QStringLiteral("小窗口(&L)　　　"), Mode::Small);
+    mnusmall->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
+    mnueidolon = addStudyItem("mnueidolon", QStringLiteral("小精灵(&E)　　　"), Mode::Agent);
+    mnulgame = mnustudy->addAction(QStringLiteral("小游戏(&G)"));
+    mnulgame->setObjectName(QStringLiteral("mnulgame"));
+    mnulgame->setVisible(false);
+}
+
+QAction* Navigation::button(const QString& key) const {
+    for (QAction* action : Toolbar1->actions())
+        if (action->objectName() == key) return action;
+    return nullptr;
+}
+
+void Navigation::addButton(const QString& key, const QString& caption, std::optional<Mode> target) {
+    QAction* action = Toolbar1->addAction(toolbarIcon(key), caption);
+    action->setObjectName(key);
+    if (target && target != own_)
+        connect(action, &QAction::triggered, this, [this, target] { emit modeChosen(*target); });
+}
+
+QAction* Navigation::addStudyItem(const char* name, const QString& caption, Mode target) {
+    QAction* action = mnustudy->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(target != own_);
+    connect(action, &QAction::triggered, this, [this, target] { emit modeChosen(target); });
+    return action;
+}
+
+void installModeMenus(QMainWindow& host, Navigation& navigation, QMenu* toolMenu) {
+    Form6& main = forms().form<Form6>();
+    QMenuBar* bar = host.menuBar();
+    bar->addMenu(main.mnuuser);
+    bar->addMenu(navigation.mnustudy);
+    bar->addMenu(toolMenu ? toolMenu : main.mnutool);
+    bar->addMenu(main.mnuhelp);
+    auto* settings = new QMenu(QStringLiteral("设置(&E)"), &host);
+    settings->setObjectName(QStringLiteral("mnuexi"));
+    bar->addMenu(settings)->setVisible(false);
+}
+
+WindowReference modeWindow(Mode mode) {
+    switch (mode) {
+        case Mode::Library:
+            return []() -> QWidget& { return forms().form<Form2>(); };
+        case Mode::FirstLearn:
+        case Mode::Review:
+        case Mode::Consolidation:
+        case Mode::Small:
+        case Mode::Agent:
+            break;
+    }
+    return nullptr;
+}
+
+namespace {
+
+// The agent window puts its characters on the desktop itself: it is loaded,
+// not shown.
+void open(WindowReference reference, Mode mode) {
+    QWidget& window = reference();
+    if (mode != Mode::Agent) window.show();
+}
+
+}  // namespace
+
+void switchFromMainWindow(Mode target) {
+    const WindowReference reference = modeWindow(target);
+    if (!reference) return;
+    forms().form<Form6>().hide();
+    open(reference, target);
+}
+
+void switchFromLibraryWindow(Mode target) {
+    const WindowReference reference = modeWindow(target);
+    if (!reference) return;
+    Form2& library = forms().form<Form2>();
+    library.SaveLibraryChoice();
+    library.hide();
+    open(reference, target);
+}
+
+void switchFromStudyWindow(QWidget& self, Mode target) {
+    const WindowReference reference = modeWindow(target);
+    if (!reference) return;
+    if (target == Mode::Agent) reference();
+    self.close();
+    open(reference, target);
+    forms().form<Form6>().hide();
+}
+
+}  // namespace tawen

@@ -1,0 +1,173 @@
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <array>
+#include <numeric>
+#include <utility>
+
+#include "library/library_files.h"
+#include "platform/paths.h"
+#include "platform/text_codec.h"
+#include "shell/session.h"
+
+namespace {
+
+// Textbook RC4, written apart from the program's own cipher.
+QByteArray plainRc4(QByteArray data, QByteArrayView key) {
+    std::array<unsigned char, 256> s;
+    std::iota(s.begin(), s.end(), 0);
+    for (int i = 0, j = 0; i < 256; ++i) {
+        j = (j + s[i] + static_cast<unsigned char>(key[i % key.size()])) % 256;
+        std::swap(s[i], s[j]);
+    }
+    int i = 0;
+    int j = 0;
+    for (char& byte : data) {
+        i = (i + 1) % 256;
+        j = (j + s[i]) % 256;
+        std::swap(s[i], s[j]);
+        byte = char(byte ^ s[(s[i] + s[j]) % 256]);
+    }
+    return data;
+}
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+}  // namespace
+
+class MklibTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+    void write(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray read(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static Run mklib(const QStringList& arguments) {
+        QProcess process;
+        process.start(QStringLiteral(TAWEN_STAGE_DIR "/tawen-mklib"), arguments);
+        Run run;
+        if (!process.waitForFinished(30000)) return run;
+        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = process.readAllStandardOutput();
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+  private slots:
+    void encodeThenListGivesBackTheRows() {
+        write("course.txt",
+              "apple#n. 苹果#/\xcb\x88\xc3\xa6pl/\n\nbook#书\ttab#/b\xca\x8ak/#extra\nlast");
+        QCOMPARE(mklib({"encode", path("course.txt"), path("course.twn")}).status, 0);
+        const Run listed = mklib({"list", path("course.twn")});
+        QCOMPARE(listed.status, 0);
+        QCOMPARE(QString::fromUtf8(listed.out), QStringLiteral("1\tapple\tn. 苹果\t/ˈæpl/\n"
+                                                               "2\t\t\t\n"
+                                                               "3\tbook\t书\\ttab\t/bʊk/\n"
+                                                               "4\tlast\t\t\n"));
+        const Run counted = mklib({"list", "--count", path("course.twn")});
+        QCOMPARE(counted.status, 0);
+        QCOMPARE(counted.out, QByteArray("4\n"));
+    }
+
+    // UTF-8 comes out as GB18030 and every line break as CR LF, so the program's
+    // own loader reads the file as a course.
+    void encodedCoursesAreGb18030WithCrLf() {
+        write("utf8.txt",
+              QStringLiteral("abandon#放弃#/əˈbændən/\r\nable#能够的\rzoo#动物园\n").toUtf8());
+        QCOMPARE(mklib({"encode", "--key", "course", path("utf8.txt"), path("CET4.twn")}).status,
+                 0);
+        const QByteArray plaintext =
+            platform::encodeText(u"abandon#放弃#/əˈbændən/\r\nable#能够的\r\nzoo#动物园\r\n");
+        QCOMPARE(plainRc4(read("CET4.twn"), "Q7vorTa"), plaintext);
+
+        platform::setRoot(dir_.path());
+        QFile::rename(path("CET4.twn"), path("Word/CET4.twn"));
+        tawen::WordTable table;
+        QVERIFY(tawen::OpenCourse("CET4", table));
+        QCOMPARE(table.wordCount(), 3);
+        QCOMPARE(table.TextMatrix(1, 3), QStringLiteral("/əˈbændən/"));
+    }
+
+    void gb18030PlaintextIsKeptAsItIs() {
+        const QByteArray gb = platform::encodeText(u"苹果#apple\n书#book");
+        QVERIFY(QString::fromUtf8(gb).contains(QChar::ReplacementCharacter));  // not UTF-8
+        write("gb.txt", gb);
+        QCOMPARE(mklib({"encode", "--key", "backup", path("gb.txt"), path("gb.bak")}).status, 0);
+        QCOMPARE(plainRc4(read("gb.bak"), "R3bilWo"),
+                 platform::encodeText(u"苹果#apple\r\n书#book\r\n"));
+    }
+
+    void decodeReadsWhatAPlainRc4Wrote_data() {
+        QTest::addColumn<QString>("keyName");
+        QTest::addColumn<QByteArray>("key");
+        QTest::newRow("course") << "course" << QByteArray("Q7vorTa");
+        QTest::newRow("personal") << "personal" << QByteArray("K4nesUd");
+        QTest::newRow("backup") << "backup" << QByteArray("R3bilWo");
+    }
+
+    void decodeReadsWhatAPlainRc4Wrote() {
+        QFETCH(QString, keyName);
+        QFETCH(QByteArray, key);
+        QByteArray plaintext = platform::encodeText(u"word#词#/wɜːd/\r\nlone\nlf\r\n");
+        plaintext.append("\x81\xff", 2);  // decode keeps bytes, not characters
+        write("in.twn", plainRc4(plaintext, key));
+        QCOMPARE(mklib({"decode", "--key", keyName, path("in.twn"), path("out.txt")}).status, 0);
+        QCOMPARE(read("out.txt"), plaintext);
+    }
+
+    void badCallsFailClearlyAndWriteNothing_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no command") << QStringList{} << "缺少命令";
+        QTest::newRow("unknown command") << QStringList{"pack", "@a", "@b"} << "未知的命令";
+        QTest::newRow("unknown key")
+            << QStringList{"decode", "--key", "secret", "@a", "@out"} << "未知的密钥名";
+        QTest::newRow("key without a name") << QStringList{"list", "@a", "--key"} << "缺少密钥名";
+        QTest::newRow("unknown option")
+            << QStringList{"encode", "--fast", "@a", "@out"} << "未知的选项";
+        QTest::newRow("--count is only for list")
+            << QStringList{"decode", "--count", "@a", "@out"} << "未知的选项";
+        QTest::newRow("missing output name") << QStringList{"encode", "@a"} << "需要 2 个文件名";
+        QTest::newRow("missing input file")
+            << QStringList{"encode", "@nothing.txt", "@out"} << "找不到文件";
+        QTest::newRow("empty plaintext")
+            << QStringList{"encode", "@empty", "@out"} << "明文文件是空的";
+        QTest::newRow("empty library")
+            << QStringList{"decode", "@empty", "@out"} << "词库文件是空的";
+        QTest::newRow("too many lines")
+            << QStringList{"encode", "@long.txt", "@out"} << "词库最多 32766 行";
+    }
+
+    void badCallsFailClearlyAndWriteNothing() {
+        QFETCH(QStringList, arguments);  // "@name" is a file in the test's folder
+        QFETCH(QString, message);
+        write("empty", {});
+        write("long.txt", QByteArray("w\n").repeated(32767));
+        for (QString& argument : arguments)
+            if (argument.startsWith(u'@')) argument = path(argument.mid(1));
+        const Run run = mklib(arguments);
+        QVERIFY(run.status > 0);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(!QFileInfo::exists(path("out")));
+    }
+};
+
+QTEST_GUILESS_MAIN(MklibTest)
+#include "test_mklib.moc"
