@@ -24,6 +24,7 @@
 #include "shell/navigation.h"
 #include "shell/session.h"
 #include "shell/user_settings.h"
+#include "shell/window_placement.h"
 
 namespace tawen {
 
@@ -96,6 +97,9 @@ void Form2::buildControls() {
     place(MSFlexGrid1, 2070, 1080, 6720, 4200);
     place(Option1, 2205, 5355, 2265, 240);
     place(Option2, 5805, 5355, 2490, 240);
+    // Our CJK face runs wider than the one these places were measured with.
+    for (QRadioButton* option : {Option1, Option2})
+        option->resize(option->sizeHint().expandedTo(option->size()));
 
     MSFlexGrid1->setModel(words);
     MSFlexGrid1->setToolTip(QStringLiteral("可用鼠标圈选要学习的部分"));
@@ -126,6 +130,7 @@ void Form2::buildControls() {
 
     client->setFixedSize(platform::twipsToPixels(8805), platform::twipsToPixels(5925 - 1080));
     setFixedSize(sizeHint());
+    centerOnScreen(*this);
 }
 
 void Form2::load() {

@@ -1,6 +1,7 @@
 #!/bin/sh
-# The real program in a real X session: a new learner types a name and a
-# password into the login window and gets a main window and their files.
+# The real program in a real X session with a real (silent) sound output: a
+# new learner types a name and a password into the login window, gets a main
+# window and their files, and opens the library window by its shortcut.
 #   login_e2e.sh <stage dir> <artifact dir>
 set -eu
 . "$(dirname "$0")/xvfb_session.sh"
@@ -20,8 +21,8 @@ xdotool type --delay 40 'pw123'
 screenshot "$artifacts/e2e-login.png"
 xdotool key Return
 
-wait_window '塔文英语单词' >/dev/null || fail "no main window after login"
-sleep 0.3
+main=$(wait_window '^塔文英语单词$') || fail "no main window after login"
+sleep 0.5
 screenshot "$artifacts/e2e-main.png"
 
 [ "$(stat -c %s "$root/system/List.sys")" -eq 36 ] || fail "List.sys is not one record"
@@ -32,4 +33,11 @@ sections=$(iconv -f GB18030 -t UTF-8 "$ini" | tr -d '\r' | grep '^\[' | tr '\n' 
 [ "$sections" = "[词库] [初记] [复习] [巩固] [小窗口] " ] || fail "sections are: $sections"
 iconv -f GB18030 -t UTF-8 "$ini" | grep -q '^名称=小学英语第一册' || fail "no default course"
 kill -0 "$app_pid" || fail "the program ended"
-echo "PASS: login through the real window created alice"
+
+xdotool windowfocus --sync "$main"
+xdotool key ctrl+w
+wait_window '塔文英语单词 - \[词库\]' >/dev/null || fail "Ctrl+W opened no library window"
+sleep 0.5
+screenshot "$artifacts/e2e-library.png"
+kill -0 "$app_pid" || fail "the program ended"
+echo "PASS: login through the real window created alice; Ctrl+W opened the library"

@@ -1,0 +1,174 @@
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTableView>
+#include <QTest>
+#include <QToolBar>
+
+#include "fakes/desktop.h"
+#include "library/form2_library.h"
+#include "platform/text_codec.h"
+#include "shell/form6_main.h"
+#include "shell/form_registry.h"
+#include "shell/navigation.h"
+#include "shell/session.h"
+#include "shell/user_settings.h"
+
+using namespace tawen;
+
+// The main window after login: what it says about the learner and the
+// course, where its menus and buttons lead, and what it leaves on disk when
+// the learner ends the run one way or the other.
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Desktop> desktop_;
+
+    QByteArray settingsBytes() const { return desktop_->root.read("User/tester.ini"); }
+
+    void startAs(const QString& user) {
+        CurrentUser = user;
+        SettingsPath = settingsPathFor(CurrentUser);
+    }
+
+    Form6& openMain() {
+        Form6& main = forms().form<Form6>();
+        main.show();
+        return main;
+    }
+
+    // Narrows the range as a learner would, by a click on one row of the grid.
+    void pickRow(Form2& library, int row) {
+        const QModelIndex cell = library.words->index(row - 1, 1);
+        library.MSFlexGrid1->scrollTo(cell);
+        QTest::mouseClick(library.MSFlexGrid1->viewport(), Qt::LeftButton, {},
+                          library.MSFlexGrid1->visualRect(cell).center());
+    }
+
+  private slots:
+    void init() {
+        desktop_ = std::make_unique<Desktop>();
+        startAs(QStringLiteral("tester"));
+    }
+
+    void cleanup() {
+        forms().discardAll();
+        desktop_.reset();
+    }
+
+    void aUserWithASavedCourseSeesItsLine() {
+        writeDefaultSettings();
+        Form6& main = openMain();
+        QCOMPARE(main.windowTitle(), QStringLiteral("塔文英语单词"));
+        QCOMPARE(main.Label1->text(), QStringLiteral("用户：tester"));
+        QCOMPARE(main.Label2->text(), QStringLiteral("课程：小学第一册(旧版) (1-50)"));
+        QCOMPARE(main.Label3->text(), QString());
+        QCOMPARE(CurrentCourseName, QStringLiteral("小学第一册(旧版)"));
+        QCOMPARE(SettingsPath, desktop_->root.path("User/tester.ini"));
+        QCOMPARE(desktop_->speech.registrations, 1);
+        // The library window is loaded, hidden, with the course in its table.
+        Form2* library = forms().existing<Form2>();
+        QVERIFY(library && !library->isVisible());
+        QVERIFY(library->words->wordCount() > 0);
+    }
+
+    void aUserWithoutASavedCourseIsWelcomed() {
+        desktop_->root.write("User/tester.ini", platform::encodeText(u"[初记]\r\n英文发音=1\r\n"));
+        Form6& main = openMain();
+        QCOMPARE(main.Label2->text(), QStringLiteral("课程：《小学英语第一册》"));
+        QCOMPARE(
+            main.Label3->text(),
+            QStringLiteral("提示：欢迎您使用《塔文英语单词》软件，请选择适合您的课程的词库学习。\n"
+                           "       在学习中如果发现软件有问题或有好的建议请给我来信。\n"
+                           "       希望《塔文英语单词》有助您的学习。"));
+        QCOMPARE(forms().existing<Form2>()->List1->currentRow(), 0);
+    }
+
+    void withoutASoundDeviceTheRunEnds() {
+        desktop_ = std::make_unique<Desktop>(0);
+        startAs(QStringLiteral("tester"));
+        writeDefaultSettings();
+        openMain();
+        QCOMPARE(desktop_->prompt.messages.size(), 1);
+        QCOMPARE(desktop_->prompt.messages[0].text,
+                 QStringLiteral("系统无声卡或未装声卡驱动程序，请安装好以后再试..."));
+        QCOMPARE(desktop_->prompt.messages[0].title, QStringLiteral("错误提示"));
+        QCOMPARE(desktop_->speech.registrations, 0);
+        QTRY_VERIFY(!forms().existing<Form6>());
+    }
+
+    void theMenusCarryTheirExactCaptions() {
+        writeDefaultSettings();
+        Form6& main = openMain();
+        QCOMPARE(main.mnunews->text(), QStringLiteral("新用户(&N)　　　"));
+        QCOMPARE(main.mnuexit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+        QCOMPARE(main.navigation->mnuwordstock->text(), QStringLiteral("词库(&W)　　　"));
+        QCOMPARE(main.navigation->mnuwordstock->shortcut(), QKeySequence(QStringLiteral("Ctrl+W")));
+        QCOMPARE(main.navigation->mnusmall->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+        QVERIFY(!main.navigation->mnulgame->isVisible());
+        QVERIFY(!main.mnuexi->menuAction()->isVisible());
+        QCOMPARE(main.mnuhelpcontents->shortcut(), QKeySequence(Qt::Key_F1));
+        QStringList buttons;
+        for (QAction* button : main.navigation->Toolbar1->actions()) buttons << button->text();
+        QCOMPARE(buttons,
+                 QStringList({"词库", "初学", "复习", "巩固", "小窗口", "小精灵", "设置", "帮助"}));
+    }
+
+    void theLibraryCommandHidesTheMainWindowAndItsCloseBoxBringsItBack() {
+        writeDefaultSettings();
+        Form6& main = openMain();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QTest::keySequence(&main, QKeySequence(QStringLiteral("Ctrl+W")));
+        Form2& library = forms().form<Form2>();
+        QVERIFY(library.isVisible());
+        QVERIFY(!main.isVisible());
+        // On the library window its own item and button do nothing.
+        QVERIFY(!library.navigation->mnuwordstock->isEnabled());
+        library.navigation->button(QStringLiteral("t1"))->trigger();
+        QVERIFY(library.isVisible());
+        library.navigation->button(QStringLiteral("t7"))->trigger();
+        QVERIFY(library.isVisible() && !main.isVisible());
+        pickRow(library, 9);
+        library.close();
+        QVERIFY(main.isVisible());
+        QCOMPARE(main.Label2->text(), QStringLiteral("课程：小学第一册(旧版) (9-9)"));
+        QCOMPARE(ReadSetting(QStringLiteral("词库"), QStringLiteral("词始")), QStringLiteral("9"));
+    }
+
+    void endingWithExitWritesNothing() {
+        writeDefaultSettings();
+        Form6& main = openMain();
+        pickRow(forms().form<Form2>(), 4);
+        const QByteArray before = settingsBytes();
+        main.mnuexit->trigger();
+        QCOMPARE(settingsBytes(), before);
+        QVERIFY(forms().existing<Form2>());
+    }
+
+    void closingTheMainWindowSavesEveryLoadedWindow() {
+        writeDefaultSettings();
+        Form6& main = openMain();
+        pickRow(forms().form<Form2>(), 4);
+        main.close();
+        QVERIFY(!forms().existing<Form2>());
+        QCOMPARE(ReadSetting(QStringLiteral("词库"), QStringLiteral("词始")), QStringLiteral("4"));
+        QCOMPARE(ReadSetting(QStringLiteral("词库"), QStringLiteral("全部")),
+                 QStringLiteral("False"));
+    }
+
+    void aRestarterThatCannotStartKeepsTheProgramRunning() {
+        writeDefaultSettings();
+        Form6& main = openMain();
+        main.mnuchang->trigger();
+        QCOMPARE(desktop_->prompt.messages.size(), 1);
+        QCOMPARE(desktop_->prompt.messages[0].title, QStringLiteral("错误提示"));
+        QVERIFY(forms().existing<Form6>() == &main);
+        QVERIFY(main.isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"
