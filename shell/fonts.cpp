@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
+
+#include "platform/paths.h"
 
 namespace tawen {
 
@@ -15,6 +18,9 @@ struct Substitution {
 }  // namespace
 
 void installFonts() {
+    // The phonetic face that ships with the program; when it is missing the
+    // system's own copy of the same face stands in.
+    QFontDatabase::addApplicationFont(platform::AppDir() + QStringLiteral("/Dfhgwprn.ttf"));
     const Substitution substitutions[] = {
         {"宋体", {"Noto Serif CJK SC", "AR PL UMing CN", "Noto Sans CJK SC"}},
         {"黑体", {"Noto Sans CJK SC", "WenQuanYi Micro Hei"}},
