@@ -1,22 +1,12 @@
 #include "platform/text_codec.h"
 
-#include <QStringDecoder>
+#include "platform/gb18030_decoder.h"
+
 #include <QStringEncoder>
 
 namespace platform {
 
-QString decodeText(QByteArrayView bytes) {
-    // The decoder holds back a sequence cut off at the end, waiting for more
-    // input. A line feed after the text never continues a sequence, so the
-    // cut one comes out as U+FFFD; the line feed is then taken off again.
-    QByteArray terminated;
-    terminated.reserve(bytes.size() + 1);
-    terminated.append(bytes).append('\n');
-    QStringDecoder decoder("GB18030");
-    QString text = decoder.decode(terminated);
-    text.chop(1);
-    return text;
-}
+QString decodeText(QByteArrayView bytes) { return decodeGb18030(bytes); }
 
 QByteArray encodeText(QStringView text) {
     QStringEncoder encoder("GB18030");

@@ -1,0 +1,160 @@
+#include "platform/gb18030_decoder.h"
+
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace platform {
+
+namespace {
+
+constexpr int kLeadCount = 0xFE - 0x81 + 1;
+constexpr int kTrailCount = 0xFE - 0x40 + 1 - 1;  // 0x40-0x7E and 0x80-0xFE
+
+bool isLead(uchar byte) { return byte >= 0x81 && byte <= 0xFE; }
+bool isDigit(uchar byte) { return byte >= 0x30 && byte <= 0x39; }
+bool isTrail(uchar byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
+
+int trailIndex(uchar byte) { return byte < 0x7F ? byte - 0x40 : byte - 0x41; }
+
+// Line breaks and "#" never occur inside a sequence, so the converter always
+// starts afresh after one: a broken stretch ends there.
+bool isBoundary(uchar byte) { return byte == '\r' || byte == '\n' || byte == '#'; }
+
+// Every double-byte character, made by converting all of them in one call.
+class DoubleByteTable {
+  public:
+    DoubleByteTable() {
+        QByteArray all;
+        all.reserve(kLeadCount * kTrailCount * 2);
+        for (int lead = 0x81; lead <= 0xFE; ++lead)
+            for (int trail = 0x40; trail <= 0xFE; ++trail)
+                if (trail != 0x7F) all.append(char(lead)).append(char(trail));
+        const QString decoded = decodeGb18030Reference(all);
+        // Each pair must be exactly one character of its own; otherwise the
+        // table cannot be trusted and every pair goes to the converter.
+        complete_ = decoded.size() == kLeadCount * kTrailCount;
+        for (qsizetype n = 0; complete_ && n < decoded.size(); ++n) {
+            if (decoded[n].isSurrogate()) complete_ = false;
+            units_[n] = decoded[n].unicode();
+        }
+    }
+
+    bool complete() const { return complete_; }
+
+    char16_t at(uchar lead, uchar trail) const {
+        return units_[(lead - 0x81) * kTrailCount + trailIndex(trail)];
+    }
+
+  private:
+    std::array<char16_t, kLeadCount * kTrailCount> units_{};
+    bool complete_ = false;
+};
+
+// A four-byte sequence stands alone only when it is one assigned character;
+// an unassigned one is the converter's to judge in its context.
+bool isOneCharacter(const QString& decoded) {
+    if (decoded.size() == 2) return decoded[0].isHighSurrogate() && decoded[1].isLowSurrogate();
+    return decoded.size() == 1 && !decoded[0].isSurrogate() &&
+           decoded[0] != QChar::ReplacementCharacter;
+}
+
+// The four-byte characters of one text, each converted once. A text uses a
+// few dozen of them (IPA symbols), so a small table indexed by the code's low
+// bits nearly always holds the one asked for.
+class FourByteCache {
+  public:
+    const QString& lookUp(quint32 code, QByteArrayView sequence) {
+        Entry& entry = entries_[(code ^ code >> 8 ^ code >> 16) % entries_.size()];
+        if (!entry.used || entry.code != code)
+            entry = {code, true, decodeGb18030Reference(sequence)};
+        return entry.decoded;
+    }
+
+  private:
+    struct Entry {
+        quint32 code = 0;
+        bool used = false;
+        QString decoded;
+    };
+    std::array<Entry, 256> entries_;
+};
+
+const DoubleByteTable& doubleBytes() {
+    static const DoubleByteTable table;
+    return table;
+}
+
+}  // namespace
+
+QString decodeGb18030Reference(QByteArrayView bytes) {
+    // The converter holds back a sequence cut off at the end, waiting for more
+    // input. A line feed after the text never continues a sequence, so the
+    // cut one comes out as U+FFFD; the line feed is then taken off again.
+    QByteArray terminated;
+    terminated.reserve(bytes.size() + 1);
+    terminated.append(bytes).append('\n');
+    QStringDecoder decoder("GB18030");
+    QString text = decoder.decode(terminated);
+    text.chop(1);
+    return text;
+}
+
+QString decodeGb18030(QByteArrayView bytes) {
+    const DoubleByteTable& table = doubleBytes();
+    if (!table.complete()) return decodeGb18030Reference(bytes);
+
+    FourByteCache fourByte;
+    // Never more characters than bytes: written in place, cut to size after.
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    const auto written = [&] { return out - reinterpret_cast<const char16_t*>(text.constData()); };
+    const auto put = [&out](QStringView piece) {
+        std::copy(piece.utf16(), piece.utf16() + piece.size(), out);
+        out += piece.size();
+    };
+    const auto* data = reinterpret_cast<const uchar*>(bytes.data());
+    const qsizetype size = bytes.size();
+    qsizetype at = 0;
+    while (at < size) {
+        const uchar byte = data[at];
+        if (byte < 0x80) {
+            *out++ = byte;
+            ++at;
+            continue;
+        }
+        if (isLead(byte) && at + 1 < size && isTrail(data[at + 1])) {
+            *out++ = table.at(byte, data[at + 1]);
+            at += 2;
+            continue;
+        }
+        if (isLead(byte) && at + 3 < size && isDigit(data[at + 1]) && isLead(data[at + 2]) &&
+            isDigit(data[at + 3])) {
+            const quint32 code = quint32(byte) << 24 | quint32(data[at + 1]) << 16 |
+                                 quint32(data[at + 2]) << 8 | data[at + 3];
+            const QString& found = fourByte.lookUp(code, bytes.sliced(at, 4));
+            if (isOneCharacter(found)) {
+                put(found);
+                at += 4;
+                continue;
+            }
+        }
+        // A broken stretch, up to the next point where the converter starts
+        // afresh, is the converter's to judge. What it gives may be longer
+        // than the bytes it had, so room is made first.
+        qsizetype end = at + 1;
+        while (end < size && !isBoundary(data[end])) ++end;
+        const QString judged = decodeGb18030Reference(bytes.sliced(at, end - at));
+        const qsizetype done = written();
+        text.resize(done + judged.size() + (size - end));
+        out = reinterpret_cast<char16_t*>(text.data()) + done;
+        put(judged);
+        at = end;
+    }
+    text.truncate(written());
+    return text;
+}
+
+}  // namespace platform
