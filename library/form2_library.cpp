@@ -81,7 +81,6 @@ Form2::Form2()
       Text2(offstage(new QLineEdit)),
       Text4(offstage(new QLineEdit)),
       Text5(offstage(new QLineEdit)) {
-    installModeMenus(*this, *navigation);
     connect(navigation, &Navigation::modeChosen, this, &switchFromLibraryWindow);
     buildControls();
 }
@@ -134,6 +133,7 @@ void Form2::buildControls() {
 }
 
 void Form2::load() {
+    SettingsPath = settingsPathFor(CurrentUser);
     {
         const QSignalBlocker quiet(List1);
         for (const CatalogEntry& course : LibraryCatalog::courses())
@@ -164,6 +164,9 @@ void Form2::load() {
         Option1->setChecked(true);
     }
     setWindowTitle(QStringLiteral("塔文英语单词 - [词库]"));
+    // Last: the menus are the main window's, and a main window made by this
+    // reference must find the library already loaded.
+    installModeMenus(*this, *navigation);
 }
 
 int Form2::savedListPosition() const {

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -94,6 +95,17 @@ class LibraryWindowTest : public QObject {
         QVERIFY(window.Command1->isEnabled() && window.Command3->isEnabled());
         QCOMPARE(window.MSFlexGrid1->toolTip(), QStringLiteral("可用鼠标圈选要学习的部分"));
         QCOMPARE(window.words->headerData(3, Qt::Horizontal).toString(), QStringLiteral("音标"));
+    }
+
+    // Its menus are the main window's, which in turn reads the library
+    // window: asking for it first must still give one library window.
+    void referencedFirstThereIsOnlyOneLibraryWindow() {
+        Form2& window = library();
+        int libraries = 0;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (qobject_cast<Form2*>(top)) ++libraries;
+        QCOMPARE(libraries, 1);
+        QCOMPARE(forms().existing<Form2>(), &window);
     }
 
     void draggingUpwardsKeepsTheOrderOfTheDragButSavesItOrdered() {

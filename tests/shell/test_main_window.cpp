@@ -74,6 +74,21 @@ class MainWindowTest : public QObject {
         QVERIFY(library->words->wordCount() > 0);
     }
 
+    // At login only the user is known; the windows find the settings file
+    // from the name themselves.
+    void aSavedRangeComesBackAtTheNextLogin() {
+        desktop_->root.write("User/tester.ini",
+                             platform::encodeText(u"[词库]\r\n名称=大学四级英语\r\n序号=63\r\n"
+                                                  u"全部=False\r\n词始=5\r\n词终=9\r\n"));
+        SettingsPath.clear();
+        Form6& main = openMain();
+        QCOMPARE(main.Label2->text(), QStringLiteral("课程：大学四级英语 (5-9)"));
+        const Form2* library = forms().existing<Form2>();
+        QCOMPARE(library->List1->currentItem()->text(), QStringLiteral("大学四级英语"));
+        QCOMPARE(library->Text3->text(), QStringLiteral("5"));
+        QCOMPARE(library->Text1->text(), QStringLiteral("9"));
+    }
+
     void aUserWithoutASavedCourseIsWelcomed() {
         desktop_->root.write("User/tester.ini", platform::encodeText(u"[初记]\r\n英文发音=1\r\n"));
         Form6& main = openMain();
