@@ -20,6 +20,7 @@
 #include "shell/about/help_viewer.h"
 #include "shell/about/links.h"
 #include "shell/artwork.h"
+#include "shell/form5_small.h"
 #include "shell/form7_login.h"
 #include "shell/form_registry.h"
 #include "shell/navigation.h"
@@ -193,6 +194,7 @@ void Form6::closeEvent(QCloseEvent* event) {
     closing_ = true;
     // The other windows go first, each running its own closing steps.
     forms().unload<Form2>();
+    forms().unload<Form5>();
     forms().unload<Form7>();
     event->accept();
     forms().release(this);

@@ -9,6 +9,7 @@
 #include "library/form2_library.h"
 #include "shell/about/help_viewer.h"
 #include "shell/artwork.h"
+#include "shell/form5_small.h"
 #include "shell/form6_main.h"
 #include "shell/form_registry.h"
 
@@ -91,10 +92,11 @@ WindowReference modeWindow(Mode mode) {
     switch (mode) {
         case Mode::Library:
             return []() -> QWidget& { return forms().form<Form2>(); };
+        case Mode::Small:
+            return []() -> QWidget& { return forms().form<Form5>(); };
         case Mode::FirstLearn:
         case Mode::Review:
         case Mode::Consolidation:
-        case Mode::Small:
         case Mode::Agent:
             break;
     }

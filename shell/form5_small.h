@@ -1,0 +1,145 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPoint>
+#include <QWidget>
+
+#include <array>
+
+#include "library/study_range.h"
+#include "study/stepping.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+
+namespace platform {
+class WindowTimer;
+}
+
+namespace tawen {
+
+// The small window "小窗口": a borderless ticker that stays on top of every
+// other window and, on a steady beat, shows the words of the study range with
+// their meanings and pronounces them, while the learner works elsewhere. It is
+// moved by dragging its face and driven by a pop-up menu on the right button
+// and a strip of picture buttons that shows while the pointer is over it.
+//
+// Lengths in the layout rules are twips, as the settings keep the position.
+class Form5 final : public QWidget {
+    Q_OBJECT
+  public:
+    Form5();
+
+    QLabel* Label1;     // the first text: the word, or the meaning when the word comes later
+    QLabel* Label2;     // the second text
+    QString Text1;      // the English word of the current row
+    QString Text2;      // its Chinese meaning
+    QWidget* Picture1;  // the strip of picture buttons at the right edge
+    QLabel* Image1;     // pause or play
+    QLabel* Image4;     // read the word again
+    QLabel* Image2;     // previous word, within reach while paused
+    QLabel* Image3;     // next word, within reach while paused
+    QPixmap Image5;     // the pause picture
+    QPixmap Image6;     // the play picture
+    platform::WindowTimer* Timer1;  // the beat
+    platform::WindowTimer* Timer2;  // the delayed second text
+
+    QMenu* mnupop;
+    QAction* mnuSound;
+    QAction* mnuDisorder;
+    QMenu* mnuText;
+    QAction* mnuoneRow;
+    QAction* mnutwoRow;
+    QAction* mnuAllText;
+    QAction* mnuchineseL;
+    QAction* mnuenglishL;
+    QMenu* mnuRead;
+    std::array<QAction*, 9> mnuReadS;  // "1遍" to "9遍": beats per word
+    QMenu* mnuInterval;
+    std::array<QAction*, 9> mnutimeS;  // "1秒" to "9秒": seconds per beat
+    QAction* mnustop;
+    QAction* mnuplay;
+    QAction* mnuup;
+    QAction* mnudown;
+    QAction* mnurepeat;
+    QAction* mnuback;
+    QAction* mnuExit;
+
+    // The load steps, run by the form registry once the window is known to it.
+    void load();
+
+    WordRow currentRow() const { return currentRow_; }
+    bool playing() const;
+
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    // The steps through the range: previous, next, random previous, random next.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+
+    void mnuoneRow_Click();
+    void mnutwoRow_Click();
+    void mnustop_Click();
+    void mnuplay_Click();
+    void mnuup_Click();
+    void mnudown_Click();
+    void mnurepeat_Click();
+    void mnuback_Click();
+    void mnuExit_Click();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    enum class FailureNotice { OncePerRun, Always };
+
+    void buildMenu();
+    void applySettings();
+    void restorePosition(QPoint twips);
+    QPoint positionTwips() const;
+    void saveSettings();
+
+    void showText(QLabel* label, const QString& text);
+    bool oneRow() const;
+    int secondRowTop() const;
+    void showRows();
+    void layOut();
+    void placeSecondLabel();
+    void fitWindow();
+    void widenForSecondText();
+    void placeStrip();
+    void setStripWidth(int twips);
+    void setPlaying(bool playing);
+
+    void readRow();
+    void stepForward();
+    void stepBackward();
+    void showWord();
+    void showSteppedWord();
+    void speakWord(FailureNotice notice);
+
+    int lineHeight_ = 0;  // pixels
+    int rowGrowth_ = 0;   // twips each row gains over the design's
+    QActionGroup* rows_ = nullptr;
+    QActionGroup* textModes_ = nullptr;
+    StudyRange range_;
+    WordRow currentRow_ = 0;
+    int tickCounter_ = 0;
+    bool speechFailing_ = false;  // the failure has been shown since speech last worked
+    bool ending_ = false;         // 退出: the program ends, the main window stays hidden
+
+    // The position read from the settings and where it put the window, so an
+    // unmoved window writes back exactly what it read.
+    QPoint restoredTwips_;
+    QPoint restoredAt_;
+};
+
+}  // namespace tawen
