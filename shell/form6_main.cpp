@@ -28,6 +28,7 @@
 #include "shell/user_settings.h"
 #include "shell/window_dragger.h"
 #include "shell/window_placement.h"
+#include "study/form8_first_learn.h"
 
 namespace tawen {
 
@@ -196,6 +197,7 @@ void Form6::closeEvent(QCloseEvent* event) {
     forms().unload<Form2>();
     forms().unload<Form5>();
     forms().unload<Form7>();
+    forms().unload<Form8>();
     event->accept();
     forms().release(this);
     QCoreApplication::quit();

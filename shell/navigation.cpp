@@ -12,6 +12,7 @@
 #include "shell/form5_small.h"
 #include "shell/form6_main.h"
 #include "shell/form_registry.h"
+#include "study/form8_first_learn.h"
 
 namespace tawen {
 
@@ -95,6 +96,7 @@ WindowReference modeWindow(Mode mode) {
         case Mode::Small:
             return []() -> QWidget& { return forms().form<Form5>(); };
         case Mode::FirstLearn:
+            return []() -> QWidget& { return forms().form<Form8>(); };
         case Mode::Review:
         case Mode::Consolidation:
         case Mode::Agent:

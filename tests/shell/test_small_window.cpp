@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "fakes/desktop.h"
+#include "fakes/fixed_random.h"
 #include "library/form2_library.h"
 #include "library/library_catalog.h"
 #include "platform/random_source.h"
@@ -25,16 +26,6 @@ using platform::pixelsToTwips;
 using platform::twipsToPixels;
 
 namespace {
-
-// Always draws the same r, so a random stride is known in advance.
-class FixedRandom final : public platform::RandomSource {
-  public:
-    explicit FixedRandom(double r) : r_(r) {}
-    double next() override { return r_; }
-
-  private:
-    double r_;
-};
 
 struct Setting {
     const char* key;

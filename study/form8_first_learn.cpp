@@ -1,0 +1,537 @@
+#include "study/form8_first_learn.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "agents/speech_engine.h"
+#include "library/form2_library.h"
+#include "platform/prompt.h"
+#include "platform/window_timer.h"
+#include "shell/form6_main.h"
+#include "shell/form_registry.h"
+#include "shell/navigation.h"
+#include "shell/session.h"
+#include "shell/user_settings.h"
+#include "shell/window_placement.h"
+#include "study/similar_words.h"
+#include "study/up_down.h"
+
+namespace tawen {
+
+namespace {
+
+const QString kSection = QStringLiteral("初记");
+const QString kPlay = QStringLiteral("播放(&P)");
+const QString kPause = QStringLiteral("暂停(&S)");
+
+// Purposeful reading: very high priority (cuts off the word before) plus the
+// reading-style bit.
+constexpr int kSpeakFlags = 144;
+
+const QColor kWordBlue(64, 112, 176);
+const QColor kGrey(128, 128, 128);
+
+// Boxes are read as numbers; text that is not a number counts as 0.
+double boxNumber(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0.0;
+}
+
+// A timer period in whole milliseconds, rounded to the nearest. Negative
+// products stop the timer like 0 does; periods past 65535 ms are kept (the
+// window timer honours them), only what no timer can hold is cut.
+int period(double milliseconds) {
+    const double rounded = std::round(milliseconds);
+    if (!(rounded > 0)) return 0;
+    return int(std::min(rounded, double(std::numeric_limits<int>::max())));
+}
+
+// Check boxes are stored as 0 or 1.
+bool storedCheck(const QString& value) { return value.trimmed().toInt() == 1; }
+
+// Option buttons are stored as True or False.
+bool storedOption(const QString& value) {
+    const QString text = value.trimmed();
+    if (text.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0) return true;
+    return boxNumber(text) != 0;
+}
+
+// An option button takes the stored value as if set one at a time: selecting
+// one clears its partner, clearing one leaves the partner as it was.
+void setOption(QRadioButton* option, bool selected) {
+    if (selected) {
+        option->setChecked(true);
+        return;
+    }
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(true);
+}
+
+QString checkText(const QCheckBox* box) {
+    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+QString optionText(const QRadioButton* option) {
+    return option->isChecked() ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+void setTextColour(QWidget* control, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = control->palette();
+    // Only the enabled groups: a disabled title greys out as usual.
+    palette.setColor(QPalette::Active, role, colour);
+    palette.setColor(QPalette::Inactive, role, colour);
+    control->setPalette(palette);
+}
+
+// Keeps a control's place in the layout while it is hidden, so a word whose
+// Chinese comes later does not make the page jump.
+template <class Control>
+Control* steady(Control* control) {
+    QSizePolicy policy = control->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    control->setSizePolicy(policy);
+    return control;
+}
+
+template <class Control>
+Control* offstage(Control* control) {
+    control->hide();
+    return control;
+}
+
+QLabel* fieldTitle(const QString& caption) {
+    auto* title = new QLabel(caption);
+    title->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    QFont font = title->font();
+    font.setPointSize(11);
+    title->setFont(font);
+    return title;
+}
+
+}  // namespace
+
+Form8::Form8()
+    : navigation(new Navigation(*this, Mode::FirstLearn)),
+      Label1(fieldTitle(QStringLiteral("英文："))),
+      Text1(steady(new QLineEdit)),
+      Label3(steady(new QLabel)),
+      Label2(fieldTitle(QStringLiteral("中文："))),
+      Text2(steady(new QPlainTextEdit)),
+      Label11(fieldTitle(QStringLiteral("相似："))),
+      Label6(new QLabel),
+      Check1(new QCheckBox(QStringLiteral("英语发音"))),
+      Check6(new QCheckBox(QStringLiteral("打乱词序"))),
+      Check2(new QCheckBox(QStringLiteral("显示英文"))),
+      Check3(new QCheckBox(QStringLiteral("显示中文"))),
+      Check4(new QCheckBox(QStringLiteral("显示相似"))),
+      Check5(new QCheckBox(QStringLiteral("同时出现"))),
+      Option1(new QRadioButton(QStringLiteral("缓出中文"))),
+      Option2(new QRadioButton(QStringLiteral("缓出英文"))),
+      Text4(new QLineEdit(QStringLiteral("1"))),
+      UpDown1(new UpDown(*Text4, 0, 20)),
+      Text3(new QLineEdit(QStringLiteral("3"))),
+      UpDown2(new UpDown(*Text3, 1, 60)),
+      Command6(new QPushButton(kPlay)),
+      Command7(new QPushButton(QStringLiteral("下一词"))),
+      Command8(new QPushButton(QStringLiteral("上一词"))),
+      Command3(new QPushButton(QStringLiteral("复读(&R)"))),
+      Command1(offstage(new QPushButton(QStringLiteral("上一词")))),
+      Command2(offstage(new QPushButton(QStringLiteral("下一词")))),
+      Command5(offstage(new QPushButton(QStringLiteral("随机下一句")))),
+      Timer2(new platform::WindowTimer(this)),
+      Timer3(new platform::WindowTimer(this)),
+      Timer4(new platform::WindowTimer(this)),
+      StatusPanel1(new QLabel),
+      StatusPanel2(new QLabel),
+      StatusPanel3(new QLabel),
+      similarArea_(steady(new QScrollArea)) {
+    installModeMenus(*this, *navigation);
+    connect(navigation, &Navigation::modeChosen, this,
+            [this](Mode target) { switchFromStudyWindow(*this, target); });
+    buildControls();
+}
+
+void Form8::buildControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    auto* page = new QHBoxLayout(client);
+    page->setContentsMargins(14, 12, 14, 10);
+    page->setSpacing(16);
+
+    // The card: English, phonetic, Chinese and the similar words.
+    auto* card = new QGridLayout;
+    card->setHorizontalSpacing(8);
+    card->setVerticalSpacing(6);
+    card->setColumnStretch(1, 1);
+    card->addWidget(Label1, 0, 0);
+    card->addWidget(Text1, 0, 1);
+    card->addWidget(Label3, 1, 1);
+    card->addWidget(Label2, 2, 0);
+    card->addWidget(Text2, 2, 1);
+    card->addWidget(Label11, 3, 0);
+    card->addWidget(similarArea_, 3, 1);
+    card->setRowStretch(3, 1);
+    page->addLayout(card, 1);
+
+    QFont english(QStringLiteral("Arial"));
+    english.setBold(true);
+    english.setPointSizeF(15.75);
+    Text1->setFont(english);
+    Text1->setMinimumHeight(QFontMetrics(english).height() + 12);
+    Label3->setMinimumHeight(30);
+    Label3->setTextFormat(Qt::PlainText);
+    Label3->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Label3->setContentsMargins(4, 0, 4, 0);
+
+    QFont chinese(QStringLiteral("黑体"));
+    chinese.setBold(true);
+    chinese.setPointSizeF(15.75);
+    Text2->setFont(chinese);
+    Text2->setReadOnly(true);
+    Text2->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text2->setFixedHeight(QFontMetrics(chinese).lineSpacing() * 3 + 16);
+    Text2->setTabChangesFocus(true);
+
+    // Long families of words scroll inside their own area.
+    Label6->setTextFormat(Qt::PlainText);
+    Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label6->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Label6->setContentsMargins(4, 2, 4, 2);
+    setTextColour(Label6, QPalette::WindowText, kGrey);
+    similarArea_->setWidget(Label6);
+    similarArea_->setWidgetResizable(true);
+    similarArea_->setFrameShape(QFrame::StyledPanel);
+    similarArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    similarArea_->setBackgroundRole(QPalette::Base);
+    similarArea_->setMinimumHeight(96);
+    setTextColour(Label1, QPalette::WindowText, kWordBlue);
+
+    // The options, the steppers and the buttons in a column at the right.
+    auto* side = new QVBoxLayout;
+    side->setSpacing(8);
+    auto* frame = new QGroupBox(QStringLiteral("学习选项"));
+    auto* options = new QVBoxLayout(frame);
+    options->setSpacing(3);
+    for (QWidget* option : std::initializer_list<QWidget*>{Check1, Check6, Check2, Check3, Check4,
+                                                           Check5, Option1, Option2})
+        options->addWidget(option);
+    side->addWidget(frame);
+
+    auto* steppers = new QGridLayout;
+    steppers->setHorizontalSpacing(4);
+    steppers->setVerticalSpacing(6);
+    const auto addStepper = [steppers](int line, const QString& before, QLineEdit* box,
+                                       UpDown* stepper, const QString& after) {
+        box->setFixedWidth(40);
+        box->setAlignment(Qt::AlignRight);
+        box->setMaxLength(4);
+        stepper->setFixedHeight(box->sizeHint().height());
+        steppers->addWidget(new QLabel(before), line, 0);
+        steppers->addWidget(box, line, 1);
+        steppers->addWidget(stepper, line, 2);
+        steppers->addWidget(new QLabel(after), line, 3);
+    };
+    addStepper(0, QStringLiteral("每词朗读"), Text4, UpDown1, QStringLiteral("遍"));
+    addStepper(1, QStringLiteral("每遍间隔"), Text3, UpDown2, QStringLiteral("秒"));
+    steppers->setColumnStretch(4, 1);
+    side->addLayout(steppers);
+    side->addStretch(1);
+
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(6);
+    buttons->addWidget(Command6, 0, 0);
+    buttons->addWidget(Command3, 0, 1);
+    buttons->addWidget(Command8, 1, 0);
+    buttons->addWidget(Command7, 1, 1);
+    for (QPushButton* command : {Command6, Command3, Command8, Command7})
+        command->setMinimumHeight(30);
+    side->addLayout(buttons);
+    page->addLayout(side);
+
+    for (QWidget* hidden : std::initializer_list<QWidget*>{Command1, Command2, Command5})
+        hidden->setParent(client);
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(StatusPanel1, 3);
+    statusBar()->addWidget(StatusPanel2, 2);
+    statusBar()->addWidget(StatusPanel3, 2);
+
+    // Design state.
+    Check1->setChecked(true);
+    Check2->setChecked(true);
+    Check3->setChecked(true);
+    Option1->setChecked(true);
+    for (platform::WindowTimer* timer : {Timer2, Timer3, Timer4}) timer->setEnabled(false);
+
+    connect(Check2, &QCheckBox::toggled, this, &Form8::Check2_Click);
+    connect(Check3, &QCheckBox::toggled, this, &Form8::Check3_Click);
+    connect(Check4, &QCheckBox::toggled, this, &Form8::Check4_Click);
+    connect(Check5, &QCheckBox::toggled, this, &Form8::Check5_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form8::Command2_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form8::Command5_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form8::Command3_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form8::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form8::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &Form8::Command8_Click);
+    connect(Timer2, &platform::WindowTimer::Timer, this, &Form8::Timer2_Timer);
+    connect(Timer3, &platform::WindowTimer::Timer, this, &Form8::Timer3_Timer);
+    connect(Timer4, &platform::WindowTimer::Timer, this, &Form8::Timer4_Timer);
+    connect(Text1, &QLineEdit::textChanged, this, &Form8::Text1_Change);
+
+    client->setFixedSize(client->sizeHint().expandedTo(QSize(660, 400)));
+    setFixedSize(sizeHint());
+    centerOnScreen(*this);
+}
+
+void Form8::load() {
+    const Form2& library = forms().form<Form2>();
+    StatusPanel1->setText(QStringLiteral("课程：") + CurrentCourseName);
+    StatusPanel2->setText(QStringLiteral("学习：(") + library.Text3->text() + u'-' +
+                          library.Text1->text() + u')');
+    StatusPanel3->setText(QStringLiteral("点击播放钮开始学习"));
+
+    const StudyRange ordered = StudyRange::fromTexts(library.Text3->text(), library.Text1->text());
+    rangeStart_ = QString::number(ordered.first);
+    rangeEnd_ = QString::number(ordered.last);
+    row_ = WordRow(ordered.first - 1);
+
+    if (!ReadSetting(kSection, QStringLiteral("英文发音")).isEmpty()) loadOptions();
+    applyClickRules();
+
+    // Dfhgwprn.ttf itself was added to the font table at start-up (installFonts),
+    // once for the run, rather than again at every load.
+    QFont phonetic(QStringLiteral("DFPhonetic"));
+    phonetic.setPointSize(14);
+    Label3->setFont(phonetic);
+    setTextColour(Label3, QPalette::WindowText, kWordBlue);
+    setTextColour(Text1, QPalette::Text, kWordBlue);
+    setWindowTitle(QStringLiteral("塔文英语单词 - [初学]"));
+}
+
+void Form8::loadOptions() {
+    const auto stored = [](const char* key) {
+        return ReadSetting(kSection, QString::fromUtf8(key));
+    };
+    Check1->setChecked(storedCheck(stored("英文发音")));
+    Check6->setChecked(storedCheck(stored("打乱词序")));
+    Check2->setChecked(storedCheck(stored("显示英文")));
+    Check3->setChecked(storedCheck(stored("显示中文")));
+    Check4->setChecked(storedCheck(stored("显示相似")));
+    Check5->setChecked(storedCheck(stored("同时出现")));
+    setOption(Option1, storedOption(stored("缓出中文")));
+    setOption(Option2, storedOption(stored("缓出英文")));
+    Text4->setText(stored("朗读遍数"));
+    Text3->setText(stored("间隔秒数"));
+}
+
+// The check boxes' rules follow their state whether the learner or the
+// settings set it; run once after load for the state the window starts in.
+void Form8::applyClickRules() {
+    Check2_Click();
+    Check3_Click();
+    Check4_Click();
+    Check5_Click();
+}
+
+void Form8::Check2_Click() {
+    const bool shown = Check2->isChecked();
+    Text1->setVisible(shown);
+    Label3->setVisible(shown);
+    Label1->setEnabled(shown);
+}
+
+void Form8::Check3_Click() {
+    Text2->setVisible(Check3->isChecked());
+    Label2->setEnabled(Check3->isChecked());
+}
+
+void Form8::Check4_Click() {
+    Label6->setVisible(Check4->isChecked());
+    similarArea_->setVisible(Check4->isChecked());
+    Label11->setEnabled(Check4->isChecked());
+}
+
+void Form8::Check5_Click() {
+    Option1->setEnabled(!Check5->isChecked());
+    Option2->setEnabled(!Check5->isChecked());
+}
+
+StudyRange Form8::range() const { return StudyRange::fromTexts(rangeStart_, rangeEnd_); }
+
+void Form8::showRow() {
+    const WordTable& table = *forms().form<Form2>().words;
+    // Only word rows have a word; the grid's header row is not one.
+    const auto cell = [&](int column) {
+        return row_ >= 1 ? table.TextMatrix(row_, column) : QString();
+    };
+    const QString before = Text1->text();
+    Text1->setText(cell(1));
+    Label3->setText(cell(3));
+    Text2->setPlainText(cell(2));
+    // The same word on another row still moves the progress on.
+    if (Text1->text() == before) Text1_Change();
+}
+
+void Form8::Command2_Click() {
+    row_ = StepForward(row_, range());
+    showRow();
+}
+
+void Form8::Command1_Click() {
+    row_ = StepBackward(row_, range());
+    showRow();
+}
+
+void Form8::Command5_Click() {
+    row_ = JumpForward(row_, range());
+    showRow();
+}
+
+void Form8::randomBack() {
+    row_ = JumpBackward(row_, range());
+    showRow();
+}
+
+double Form8::seconds() const { return boxNumber(Text3->text()); }
+
+double Form8::readingsPerWord() const { return boxNumber(Text4->text()); }
+
+void Form8::nextOrPrevious(bool forward) {
+    const bool together = Check5->isChecked();
+    if (together) {
+        Text1->setVisible(Check2->isChecked());
+        Label3->setVisible(Check2->isChecked());
+        Text2->setVisible(Check3->isChecked());
+    } else if (Option1->isChecked()) {
+        Text1->setVisible(Check2->isChecked());
+        Label3->setVisible(Check2->isChecked());
+        Text2->setVisible(false);
+    } else if (Option2->isChecked()) {
+        Text1->setVisible(false);
+        Label3->setVisible(false);
+        Text2->setVisible(Check3->isChecked());
+    }
+
+    if (forward)
+        Check6->isChecked() ? Command5_Click() : Command2_Click();
+    else
+        Check6->isChecked() ? randomBack() : Command1_Click();
+
+    const double s = seconds();
+    if (!together) Timer2->setInterval(period(s * 1000 / 2));
+    Timer3->setInterval(period(s * 1000 / 3));
+    readings_ = 0;
+    Timer3->setEnabled(true);
+    // Everything is already out: a reveal still pending from the word before
+    // has nothing left to do.
+    Timer2->setEnabled(!together);
+}
+
+void Form8::Command7_Click() { nextOrPrevious(true); }
+
+void Form8::Command8_Click() { nextOrPrevious(false); }
+
+void Form8::Timer2_Timer() {
+    if (Option1->isChecked()) {
+        Text2->setVisible(Check3->isChecked());
+    } else {
+        Text1->setVisible(Check2->isChecked());
+        Label3->setVisible(Check2->isChecked());
+    }
+    Timer2->setEnabled(false);
+}
+
+void Form8::Timer3_Timer() {
+    Timer3->setInterval(period(seconds() * 1000));
+    if (readings_ < std::numeric_limits<qint16>::max()) ++readings_;
+    if (readings_ <= readingsPerWord()) {
+        if (Check1->isChecked()) speakWord(false);
+    } else {
+        Timer3->setEnabled(false);
+    }
+}
+
+void Form8::Timer4_Timer() {
+    Timer4->setInterval(period(seconds() * readingsPerWord() * 1000));
+    nextOrPrevious(true);
+}
+
+void Form8::Command6_Click() {
+    const bool play = Command6->text() != kPause;
+    Command6->setText(play ? kPause : kPlay);
+    Command7->setEnabled(!play);
+    Command8->setEnabled(!play);
+    Timer4->setEnabled(!Timer4->Enabled());
+    Timer4->setInterval(1000);
+}
+
+void Form8::Command3_Click() { speakWord(true); }
+
+// A reading that cannot be spoken is dropped and the timers go on. The learner
+// hears of it once, not once per reading: the automatic readings stay quiet
+// about it until speech works again, while 复读 asks afresh each press. While
+// the message is up, further failures (timers keep running behind a modal
+// box) add no second box.
+void Form8::speakWord(bool asked) {
+    if (speech().Speak(Text1->text().trimmed(), kSpeakFlags)) {
+        speechFailureShown_ = false;
+        return;
+    }
+    if (reportingFailure_ || (speechFailureShown_ && !asked)) return;
+    speechFailureShown_ = true;
+    reportingFailure_ = true;
+    platform::prompt().message(QStringLiteral("本程序只能阅读英文文档"),
+                               QStringLiteral("错误提示"));
+    reportingFailure_ = false;
+}
+
+void Form8::Text1_Change() {
+    StatusPanel3->setText(u'第' + QString::number(row_) + u'词');
+    Label6->setText(SimilarWords(Text1->text(), *forms().form<Form2>().words));
+}
+
+void Form8::saveOptions() {
+    const auto store = [](const char* key, const QString& value) {
+        WriteSetting(kSection, QString::fromUtf8(key), value);  // shows its own message
+    };
+    store("英文发音", checkText(Check1));
+    store("打乱词序", checkText(Check6));
+    store("显示英文", checkText(Check2));
+    store("显示中文", checkText(Check3));
+    store("显示相似", checkText(Check4));
+    store("同时出现", checkText(Check5));
+    store("缓出中文", optionText(Option1));
+    store("缓出英文", optionText(Option2));
+    store("朗读遍数", Text4->text());
+    store("间隔秒数", Text3->text());
+}
+
+void Form8::closeEvent(QCloseEvent* event) {
+    for (platform::WindowTimer* timer : {Timer2, Timer3, Timer4}) timer->setEnabled(false);
+    saveOptions();
+    hide();
+    if (Form6* main = forms().existing<Form6>(); main && !main->closing()) main->show();
+    event->accept();
+    forms().release(this);
+}
+
+}  // namespace tawen
