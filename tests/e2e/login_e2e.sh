@@ -40,4 +40,25 @@ wait_window '塔文英语单词 - \[词库\]' >/dev/null || fail "Ctrl+W opened 
 sleep 0.5
 screenshot "$artifacts/e2e-library.png"
 kill -0 "$app_pid" || fail "the program ended"
-echo "PASS: login through the real window created alice; Ctrl+W opened the library"
+
+# From the library window's study menu to the flashcards, and playing them.
+library=$(wait_window '塔文英语单词 - \[词库\]')
+xdotool windowfocus --sync "$library"
+xdotool key alt+s
+sleep 0.3
+xdotool key f
+first=$(wait_window '塔文英语单词 - \[初学\]') || fail "the study menu opened no first-learn window"
+xdotool windowfocus --sync "$first"
+xdotool key alt+p
+sleep 2.5
+screenshot "$artifacts/e2e-first-learn.png"
+
+# The ticker over everything else.
+xdotool key ctrl+l
+wait_window '^小窗口$' >/dev/null || fail "Ctrl+L opened no small window"
+sleep 1.5
+screenshot "$artifacts/e2e-small-window.png"
+kill -0 "$app_pid" || fail "the program ended"
+xdotool search --onlyvisible --name '塔文英语单词 - \[初学\]' >/dev/null &&
+    fail "the first-learn window stayed open beside the small window"
+echo "PASS: alice logged in, opened the library, played flashcards and the ticker"
