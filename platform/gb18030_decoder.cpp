@@ -53,32 +53,38 @@ class DoubleByteTable {
     bool complete_ = false;
 };
 
-// A four-byte sequence stands alone only when it is one assigned character;
-// an unassigned one is the converter's to judge in its context.
-bool isOneCharacter(const QString& decoded) {
-    if (decoded.size() == 2) return decoded[0].isHighSurrogate() && decoded[1].isLowSurrogate();
-    return decoded.size() == 1 && !decoded[0].isSurrogate() &&
-           decoded[0] != QChar::ReplacementCharacter;
-}
-
 // The four-byte characters of one text, each converted once. A text uses a
 // few dozen of them (IPA symbols), so a small table indexed by the code's low
 // bits nearly always holds the one asked for.
 class FourByteCache {
   public:
-    const QString& lookUp(quint32 code, QByteArrayView sequence) {
+    // The UTF-16 units of the sequence, or none when it is not one assigned
+    // character: an unassigned one is the converter's to judge in context.
+    QStringView lookUp(quint32 code, QByteArrayView sequence) {
         Entry& entry = entries_[(code ^ code >> 8 ^ code >> 16) % entries_.size()];
-        if (!entry.used || entry.code != code)
-            entry = {code, true, decodeGb18030Reference(sequence)};
-        return entry.decoded;
+        if (!entry.used || entry.code != code) entry = convert(code, sequence);
+        return QStringView(entry.units.data(), entry.length);
     }
 
   private:
     struct Entry {
         quint32 code = 0;
         bool used = false;
-        QString decoded;
+        qsizetype length = 0;
+        std::array<char16_t, 2> units{};
     };
+
+    static Entry convert(quint32 code, QByteArrayView sequence) {
+        const QString decoded = decodeGb18030Reference(sequence);
+        const bool pair =
+            decoded.size() == 2 && decoded[0].isHighSurrogate() && decoded[1].isLowSurrogate();
+        const bool single = decoded.size() == 1 && !decoded[0].isSurrogate() &&
+                            decoded[0] != QChar::ReplacementCharacter;
+        Entry entry{code, true, pair || single ? decoded.size() : 0, {}};
+        std::copy_n(decoded.utf16(), entry.length, entry.units.begin());
+        return entry;
+    }
+
     std::array<Entry, 256> entries_;
 };
 
@@ -134,8 +140,8 @@ QString decodeGb18030(QByteArrayView bytes) {
             isDigit(data[at + 3])) {
             const quint32 code = quint32(byte) << 24 | quint32(data[at + 1]) << 16 |
                                  quint32(data[at + 2]) << 8 | data[at + 3];
-            const QString& found = fourByte.lookUp(code, bytes.sliced(at, 4));
-            if (isOneCharacter(found)) {
+            const QStringView found = fourByte.lookUp(code, bytes.sliced(at, 4));
+            if (!found.isEmpty()) {
                 put(found);
                 at += 4;
                 continue;
