@@ -1,7 +1,8 @@
 #!/bin/sh
 # The real program in a real X session with a real (silent) sound output: a
-# new learner types a name and a password into the login window, gets a main
-# window and their files, and opens the library window by its shortcut.
+# new learner types a name and a password into the login window and gets a
+# main window and their files; changes user and comes back through vexo; then
+# opens the library, plays the flashcards and opens the small window.
 #   login_e2e.sh <stage dir> <artifact dir>
 set -eu
 . "$(dirname "$0")/xvfb_session.sh"
@@ -34,6 +35,29 @@ sections=$(iconv -f GB18030 -t UTF-8 "$ini" | tr -d '\r' | grep '^\[' | tr '\n' 
 iconv -f GB18030 -t UTF-8 "$ini" | grep -q '^名称=小学英语第一册' || fail "no default course"
 kill -0 "$app_pid" || fail "the program ended"
 
+# Changing user: the program hands over to vexo and ends; vexo brings back
+# the login window, where alice logs in again with her password.
+xdotool windowfocus --sync "$main"
+xdotool key alt+u
+sleep 0.3
+xdotool key c
+for _ in $(seq 1 50); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$app_pid" 2>/dev/null && fail "the program did not end for the change of user"
+login=$(wait_window '用户登录') || fail "no login window after changing user"
+app_pid=$(pgrep -f "^$root/tawen" | head -n 1)
+[ -n "$app_pid" ] || fail "vexo started no tawen"
+xdotool windowfocus --sync "$login"
+sleep 0.3
+xdotool type --delay 40 'alice'
+xdotool key Tab
+xdotool type --delay 40 'pw123'
+xdotool key Return
+main=$(wait_window '^塔文英语单词$') || fail "alice could not log in again"
+[ "$(stat -c %s "$root/system/List.sys")" -eq 36 ] || fail "logging in again added a user"
+
 xdotool windowfocus --sync "$main"
 xdotool key ctrl+w
 wait_window '塔文英语单词 - \[词库\]' >/dev/null || fail "Ctrl+W opened no library window"
@@ -61,4 +85,4 @@ screenshot "$artifacts/e2e-small-window.png"
 kill -0 "$app_pid" || fail "the program ended"
 xdotool search --onlyvisible --name '塔文英语单词 - \[初学\]' >/dev/null &&
     fail "the first-learn window stayed open beside the small window"
-echo "PASS: alice logged in, opened the library, played flashcards and the ticker"
+echo "PASS: alice logged in, came back after a change of user, opened the library, played flashcards and the ticker"
