@@ -33,10 +33,6 @@ using platform::twipsToPixels;
 
 const QString kSection = QStringLiteral("小窗口");
 
-// Very high priority (128): a new beat cuts off a word still being said
-// instead of queueing behind it. 16 asks for the reading style.
-constexpr int kWordFlags = 144;
-
 // The layout, in twips.
 constexpr int kMargin = 60;  // before the first text, and after the strip
 constexpr int kSecondRowTop = 360;
@@ -527,7 +523,7 @@ void Form5::Timer1_Timer() {
     }
     ++tickCounter_;
     Picture1->hide();
-    if (mnuSound->isChecked()) speakWord(FailureNotice::OncePerRun);
+    if (mnuSound->isChecked()) speakWord(WordSpeaker::Reading::Timed);
 }
 
 void Form5::Timer2_Timer() {
@@ -540,20 +536,9 @@ void Form5::Timer2_Timer() {
     Timer2->setEnabled(false);
 }
 
-// A beat that cannot be spoken says so once, not on every beat that follows
-// (each message would otherwise stack on the last while the beat goes on);
-// what the learner asks for is always answered.
-void Form5::speakWord(FailureNotice notice) {
+void Form5::speakWord(WordSpeaker::Reading reading) {
     const QString word = Text1.trimmed();
-    if (word.isEmpty()) return;
-    if (speech().Speak(word, kWordFlags)) {
-        speechFailing_ = false;
-        return;
-    }
-    if (speechFailing_ && notice == FailureNotice::OncePerRun) return;
-    speechFailing_ = true;
-    platform::prompt().message(QStringLiteral("本程序只能阅读英文文档"),
-                               QStringLiteral("错误提示"));
+    if (!word.isEmpty()) speaker_.speak(word, reading);
 }
 
 void Form5::mnuoneRow_Click() {
@@ -592,10 +577,10 @@ void Form5::mnudown_Click() {
 void Form5::showSteppedWord() {
     showWord();
     Picture1->hide();
-    if (mnuSound->isChecked()) speakWord(FailureNotice::Always);
+    if (mnuSound->isChecked()) speakWord(WordSpeaker::Reading::Asked);
 }
 
-void Form5::mnurepeat_Click() { speakWord(FailureNotice::Always); }
+void Form5::mnurepeat_Click() { speakWord(WordSpeaker::Reading::Asked); }
 
 // Closing brings the main window back.
 void Form5::mnuback_Click() { close(); }

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "agents/word_speaker.h"
 #include "library/study_range.h"
 #include "study/stepping.h"
 
@@ -99,8 +100,6 @@ class Form5 final : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
-    enum class FailureNotice { OncePerRun, Always };
-
     void buildMenu();
     void applySettings();
     void restorePosition(QPoint twips);
@@ -124,7 +123,7 @@ class Form5 final : public QWidget {
     void stepBackward();
     void showWord();
     void showSteppedWord();
-    void speakWord(FailureNotice notice);
+    void speakWord(WordSpeaker::Reading reading);
 
     int lineHeight_ = 0;  // pixels
     int rowGrowth_ = 0;   // twips each row gains over the design's
@@ -133,8 +132,10 @@ class Form5 final : public QWidget {
     StudyRange range_;
     WordRow currentRow_ = 0;
     int tickCounter_ = 0;
-    bool speechFailing_ = false;  // the failure has been shown since speech last worked
-    bool ending_ = false;         // 退出: the program ends, the main window stays hidden
+    // Very high priority (128): a new beat cuts off a word still being said
+    // instead of queueing behind it. 16 asks for the reading style.
+    WordSpeaker speaker_{144};
+    bool ending_ = false;  // 退出: the program ends, the main window stays hidden
 
     // The position read from the settings and where it put the window, so an
     // unmoved window writes back exactly what it read.

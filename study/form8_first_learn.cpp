@@ -161,7 +161,8 @@ Form8::Form8()
       StatusPanel1(new QLabel),
       StatusPanel2(new QLabel),
       StatusPanel3(new QLabel),
-      similarArea_(steady(new QScrollArea)) {
+      similarArea_(steady(new QScrollArea)),
+      speaker_(kSpeakFlags) {
     installModeMenus(*this, *navigation);
     connect(navigation, &Navigation::modeChosen, this,
             [this](Mode target) { switchFromStudyWindow(*this, target); });
@@ -464,7 +465,7 @@ void Form8::Timer3_Timer() {
     Timer3->setInterval(period(seconds() * 1000));
     if (readings_ < std::numeric_limits<qint16>::max()) ++readings_;
     if (readings_ <= readingsPerWord()) {
-        if (Check1->isChecked()) speakWord(false);
+        if (Check1->isChecked()) speakWord(WordSpeaker::Reading::Timed);
     } else {
         Timer3->setEnabled(false);
     }
@@ -484,24 +485,11 @@ void Form8::Command6_Click() {
     Timer4->setInterval(1000);
 }
 
-void Form8::Command3_Click() { speakWord(true); }
+void Form8::Command3_Click() { speakWord(WordSpeaker::Reading::Asked); }
 
-// A reading that cannot be spoken is dropped and the timers go on. The learner
-// hears of it once, not once per reading: the automatic readings stay quiet
-// about it until speech works again, while 复读 asks afresh each press. While
-// the message is up, further failures (timers keep running behind a modal
-// box) add no second box.
-void Form8::speakWord(bool asked) {
-    if (speech().Speak(Text1->text().trimmed(), kSpeakFlags)) {
-        speechFailureShown_ = false;
-        return;
-    }
-    if (reportingFailure_ || (speechFailureShown_ && !asked)) return;
-    speechFailureShown_ = true;
-    reportingFailure_ = true;
-    platform::prompt().message(QStringLiteral("本程序只能阅读英文文档"),
-                               QStringLiteral("错误提示"));
-    reportingFailure_ = false;
+// A reading that cannot be spoken is dropped and the timers go on.
+void Form8::speakWord(WordSpeaker::Reading reading) {
+    speaker_.speak(Text1->text().trimmed(), reading);
 }
 
 void Form8::Text1_Change() {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include "agents/word_speaker.h"
 #include "library/study_range.h"
 #include "study/stepping.h"
 
@@ -114,7 +115,7 @@ class Form8 final : public QMainWindow {
     void nextOrPrevious(bool forward);
     double seconds() const;
     double readingsPerWord() const;
-    void speakWord(bool asked);
+    void speakWord(WordSpeaker::Reading reading);
     void saveOptions();
 
     QScrollArea* similarArea_;
@@ -122,10 +123,7 @@ class Form8 final : public QMainWindow {
     qint16 readings_ = 0;
     QString rangeStart_;
     QString rangeEnd_;
-    // A failing reading is reported once until speech works again; a box is
-    // never put up over another.
-    bool speechFailureShown_ = false;
-    bool reportingFailure_ = false;
+    WordSpeaker speaker_;
 };
 
 }  // namespace tawen
