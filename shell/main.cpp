@@ -17,7 +17,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tawen"));
-    QApplication::setApplicationDisplayName(QStringLiteral("塔文英语单词"));
+    // No display name: the desktop would append it to every caption, and
+    // each window's caption is exactly its own ("用户登录", "提示").
     // The program ends when the main window closes, not when the login
     // window makes way for it.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -13,7 +13,7 @@ install_copy "$1"
 "$root/tawen" &
 app_pid=$!
 
-login=$(wait_window '用户登录') || fail "no login window"
+login=$(wait_window '^用户登录$') || fail "no login window"
 xdotool windowfocus --sync "$login"
 sleep 0.3
 xdotool type --delay 40 'alice'
@@ -46,7 +46,7 @@ for _ in $(seq 1 50); do
     sleep 0.1
 done
 kill -0 "$app_pid" 2>/dev/null && fail "the program did not end for the change of user"
-login=$(wait_window '用户登录') || fail "no login window after changing user"
+login=$(wait_window '^用户登录$') || fail "no login window after changing user"
 app_pid=$(pgrep -f "^$root/tawen" | head -n 1)
 [ -n "$app_pid" ] || fail "vexo started no tawen"
 xdotool windowfocus --sync "$login"
