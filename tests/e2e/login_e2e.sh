@@ -76,6 +76,8 @@ xdotool windowfocus --sync "$first"
 xdotool key alt+p
 sleep 2.5
 screenshot "$artifacts/e2e-first-learn.png"
+# The word was spoken: a failed reading would have put up its message.
+xdotool search --onlyvisible --name '^错误提示$' >/dev/null && fail "the word could not be spoken"
 
 # The ticker over everything else.
 xdotool key ctrl+l
