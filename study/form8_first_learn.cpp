@@ -242,7 +242,6 @@ void Form8::buildControls() {
                                        UpDown* stepper, const QString& after) {
         box->setFixedWidth(40);
         box->setAlignment(Qt::AlignRight);
-        box->setMaxLength(4);
         stepper->setFixedHeight(box->sizeHint().height());
         steppers->addWidget(new QLabel(before), line, 0);
         steppers->addWidget(box, line, 1);

@@ -492,6 +492,14 @@ class FirstLearnTest : public QObject {
         QCOMPARE(ReadSetting(kFirstLearn, "间隔秒数"), QStringLiteral("x"));
     }
 
+    // Whatever the file held goes back into it as it was, however long.
+    void storedTextIsWrittenBackWhole() {
+        writeSettings(1, 10, {{"朗读遍数", "12345"}, {"间隔秒数", "0.125"}});
+        close(open());
+        QCOMPARE(ReadSetting(kFirstLearn, "朗读遍数"), QStringLiteral("12345"));
+        QCOMPARE(ReadSetting(kFirstLearn, "间隔秒数"), QStringLiteral("0.125"));
+    }
+
     void eachFailedWriteShowsItsKeyAndTheCloseGoesOn() {
         writeSettings(1, 10);
         Form8& window = open();
