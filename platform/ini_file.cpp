@@ -2,11 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <optional>
 
+#include "platform/atomic_file.h"
 #include "platform/text_codec.h"
 
 namespace platform {
@@ -78,34 +78,47 @@ QString readIniValue(const QString& path, QStringView section, QStringView key) 
     return {};
 }
 
-bool writeIniValue(const QString& path, QStringView section, QStringView key, QStringView value) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isWritable()) return false;
+namespace {
 
-    QStringList lines = readLines(path);
+void setValue(QStringList& lines, QStringView section, QStringView key, QStringView value) {
     const QString newLine = key.toString() + u'=' + value.toString();
     const SectionSpan span = findSection(lines, section);
     if (span.first < 0) {
         lines << u'[' + section.toString() + u']' << newLine;
-    } else {
-        qsizetype insertAt = span.first;
-        bool replaced = false;
-        for (qsizetype n = span.first; n < span.end && !replaced; ++n) {
-            const auto entry = keyLine(lines[n]);
-            if (entry && sameName(entry->key, key)) {
-                lines[n] = newLine;
-                replaced = true;
-            } else if (!lines[n].trimmed().isEmpty()) {
-                insertAt = n + 1;
-            }
-        }
-        if (!replaced) lines.insert(insertAt, newLine);
+        return;
     }
+    qsizetype insertAt = span.first;
+    for (qsizetype n = span.first; n < span.end; ++n) {
+        const auto entry = keyLine(lines[n]);
+        if (entry && sameName(entry->key, key)) {
+            lines[n] = newLine;
+            return;
+        }
+        if (!lines[n].trimmed().isEmpty()) insertAt = n + 1;
+    }
+    lines.insert(insertAt, newLine);
+}
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(encodeText(QString(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))));
-    return file.commit();
+bool save(const QString& path, const QStringList& lines) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isWritable()) return false;
+    return writeFileAtomically(
+        path, encodeText(QString(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))));
+}
+
+}  // namespace
+
+bool writeIniValue(const QString& path, QStringView section, QStringView key, QStringView value) {
+    return writeIniSection(path, section, {IniEntry{key.toString(), value.toString()}});
+}
+
+bool writeIniSection(const QString& path, QStringView section, const QList<IniEntry>& entries) {
+    // A file that is there but cannot be read must not be replaced by one
+    // holding this section alone.
+    if (QFileInfo::exists(path) && !QFile(path).open(QIODevice::ReadOnly)) return false;
+    QStringList lines = readLines(path);
+    for (const IniEntry& entry : entries) setValue(lines, section, entry.key, entry.value);
+    return save(path, lines);
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -16,8 +17,18 @@ inline constexpr qsizetype kMaxSettingBytes = 254;
 // The stored value, or the empty text when the file, section or key is absent.
 QString readIniValue(const QString& path, QStringView section, QStringView key);
 
+struct IniEntry {
+    QString key;
+    QString value;
+};
+
 // Stores value under key, creating the file, section or key as needed and
-// replacing an existing value in place. False when the file cannot be written.
+// replacing an existing value in place. False when the file cannot be written;
+// the old file then stays as it was, byte for byte.
 bool writeIniValue(const QString& path, QStringView section, QStringView key, QStringView value);
+
+// Stores every entry of one section in one save, each as writeIniValue would.
+// All or nothing: false leaves the old file as it was.
+bool writeIniSection(const QString& path, QStringView section, const QList<IniEntry>& entries);
 
 }  // namespace platform

@@ -73,6 +73,13 @@ bool WriteSetting(const QString& section, const QString& key, const QString& val
     return false;
 }
 
+bool WriteSettings(const QString& section, const QList<platform::IniEntry>& entries) {
+    if (platform::writeIniSection(SettingsPath, section, entries)) return true;
+    for (const platform::IniEntry& entry : entries)
+        platform::prompt().message(writeFailureMessage(section, entry.key));
+    return false;
+}
+
 void writeDefaultSettings() {
     for (const SettingDefault& row : kDefaults) {
         WriteSetting(QString::fromUtf8(row.section), QString::fromUtf8(row.key),

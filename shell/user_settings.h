@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "platform/ini_file.h"
+
 #include <span>
 
 // The per-user settings file at SettingsPath. Each window reads its own
@@ -23,6 +25,10 @@ QString ReadSetting(const QString& section, const QString& key);
 // Stores the value; on failure shows the key's own message and returns false.
 // Callers always go on with their next write.
 bool WriteSetting(const QString& section, const QString& key, const QString& value);
+
+// Stores the entries of one section in one save. On failure nothing is
+// written and each key's own message is shown, in the order given.
+bool WriteSettings(const QString& section, const QList<platform::IniEntry>& entries);
 
 // The message shown when the key cannot be written.
 QString writeFailureMessage(const QString& section, const QString& key);

@@ -1,0 +1,27 @@
+#include "platform/atomic_file.h"
+
+#include <QSaveFile>
+
+namespace platform {
+
+bool writeFileAtomically(const QString& path, QByteArrayView bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const qint64 chunk = file.write(bytes.data() + written, bytes.size() - written);
+        if (chunk <= 0) {
+            file.cancelWriting();
+            return false;
+        }
+        written += chunk;
+    }
+    // QSaveFile buffers: the flush is where a full disk shows itself.
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace platform
