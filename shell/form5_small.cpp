@@ -1,7 +1,6 @@
 #include "shell/form5_small.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -20,7 +19,6 @@
 #include "platform/window_timer.h"
 #include "shell/form6_main.h"
 #include "shell/form_registry.h"
-#include "shell/user_settings.h"
 #include "shell/window_dragger.h"
 #include "shell/window_placement.h"
 
@@ -30,8 +28,6 @@ namespace {
 
 using platform::pixelsToTwips;
 using platform::twipsToPixels;
-
-const QString kSection = QStringLiteral("小窗口");
 
 // The layout, in twips.
 constexpr int kMargin = 60;  // before the first text, and after the strip
@@ -56,41 +52,10 @@ constexpr int kRevealPerMille = 680;
 constexpr QColor kTeal(0, 128, 128);
 constexpr QColor kEdge(0x8c, 0xbf, 0xbf);  // the window's rim and the pictures' faces
 
-struct FlagSetting {
-    const char* key;
-    QAction* Form5::*item;
-};
-
-// The check marks kept in the settings, in the order they are written.
-constexpr FlagSetting kFlags[] = {
-    {"英文发音", &Form5::mnuSound},    {"打乱词序", &Form5::mnuDisorder},
-    {"单行显示", &Form5::mnuoneRow},   {"双行显示", &Form5::mnutwoRow},
-    {"同时出现", &Form5::mnuAllText},  {"缓出中文", &Form5::mnuchineseL},
-    {"缓出英文", &Form5::mnuenglishL},
-};
-
-QString read(const char* key) { return ReadSetting(kSection, QString::fromUtf8(key)); }
-
-void write(const char* key, const QString& value) {
-    WriteSetting(kSection, QString::fromUtf8(key), value);
-}
-
-// "True" and "False" as this window writes them; "1" and "0" mean the same.
-bool flagValue(const QString& text) {
-    const QString value = text.trimmed();
-    return value.compare(u"True", Qt::CaseInsensitive) == 0 || value.toInt() != 0;
-}
-
 // The item number 1 to 9 the text names, or 0 when it names none.
 int itemNumber(const QString& text) {
     const int number = text.trimmed().toInt();
     return number >= 1 && number <= 9 ? number : 0;
-}
-
-int numberOr(const QString& text, int fallback) {
-    bool ok = false;
-    const int number = text.trimmed().toInt(&ok);
-    return ok ? number : fallback;
 }
 
 int checkedNumber(const std::array<QAction*, 9>& items) {
@@ -110,13 +75,21 @@ QAction* addItem(QMenu* menu, const char* name, const QString& caption) {
     return item;
 }
 
-QActionGroup* exclusive(QObject* owner, const QList<QAction*>& items) {
-    auto* group = new QActionGroup(owner);
+// Items of which one is checked at a time. They keep the check marks of
+// plain items: a group of exclusive actions would draw radio dots. Choosing
+// the checked item leaves it checked.
+void oneOf(const QList<QAction*>& items) {
     for (QAction* item : items) {
         item->setCheckable(true);
-        group->addAction(item);
+        QObject::connect(item, &QAction::toggled, item, [items, item](bool checked) {
+            if (!checked) return;
+            for (QAction* other : items)
+                if (other != item) other->setChecked(false);
+        });
+        QObject::connect(item, &QAction::triggered, item, [item](bool checked) {
+            if (!checked) item->setChecked(true);
+        });
     }
-    return group;
 }
 
 // The pictures of the strip, drawn on a 16 x 16 grid in the colour of the texts.
@@ -224,7 +197,9 @@ Form5::Form5()
       Image6(picture(drawPlay)),
       Timer1(new platform::WindowTimer(this)),
       Timer2(new platform::WindowTimer(this)),
-      mnupop(new QMenu(QStringLiteral("小窗口"), this)) {
+      mnupop(new QMenu(QStringLiteral("小窗口"), this)),
+      settings_(QStringLiteral("小窗口")),
+      storedPosition_(kDesignPosition) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setWindowTitle(QStringLiteral("小窗口"));
     // The face of a tooltip: a note laid over the learner's other work.
@@ -270,6 +245,7 @@ Form5::Form5()
     connect(Timer1, &platform::WindowTimer::Timer, this, &Form5::Timer1_Timer);
     connect(Timer2, &platform::WindowTimer::Timer, this, &Form5::Timer2_Timer);
     buildMenu();
+    declareSettings();
 }
 
 void Form5::buildMenu() {
@@ -288,8 +264,8 @@ void Form5::buildMenu() {
     mnuAllText = addItem(mnuText, "mnuAllText", QStringLiteral("同时出现"));
     mnuchineseL = addItem(mnuText, "mnuchineseL", QStringLiteral("缓出中文"));
     mnuenglishL = addItem(mnuText, "mnuenglishL", QStringLiteral("缓出英文"));
-    rows_ = exclusive(this, {mnuoneRow, mnutwoRow});
-    textModes_ = exclusive(this, {mnuAllText, mnuchineseL, mnuenglishL});
+    oneOf(rowItems());
+    oneOf(textModeItems());
 
     mnuRead = mnupop->addMenu(QStringLiteral("读词遍数(&R)"));
     mnuRead->setObjectName(QStringLiteral("mnuRead"));
@@ -301,8 +277,8 @@ void Form5::buildMenu() {
         mnutimeS[number - 1] = mnuInterval->addAction(QString::number(number) + u'秒');
         mnutimeS[number - 1]->setObjectName(QStringLiteral("mnutimeS%1").arg(number));
     }
-    exclusive(this, {mnuReadS.begin(), mnuReadS.end()});
-    exclusive(this, {mnutimeS.begin(), mnutimeS.end()});
+    oneOf({mnuReadS.begin(), mnuReadS.end()});
+    oneOf({mnutimeS.begin(), mnutimeS.end()});
     mnupop->addSeparator();
 
     mnustop = addItem(mnupop, "mnustop", QStringLiteral("暂停(&T)"));
@@ -340,10 +316,12 @@ void Form5::buildMenu() {
 void Form5::load() {
     range_ = forms().form<Form2>().studyRange();
     currentRow_ = WordRow(range_.first - 1);
-    if (!read("英文发音").isEmpty())
-        applySettings();
-    else
-        restorePosition(kDesignPosition);
+    settings_.load();
+    // A file edited by hand may name no layout or several: the design's wins
+    // when none is left.
+    if (!std::ranges::any_of(rowItems(), &QAction::isChecked)) mnutwoRow->setChecked(true);
+    if (!std::ranges::any_of(textModeItems(), &QAction::isChecked)) mnuchineseL->setChecked(true);
+    restorePosition(storedPosition_);
     stepForward();
     // The first word shows whole, whichever text would otherwise wait.
     showText(Label1, Text1);
@@ -353,17 +331,43 @@ void Form5::load() {
     bringBackOnScreen(*this);
 }
 
-void Form5::applySettings() {
-    for (const FlagSetting& flag : kFlags)
-        (this->*flag.item)->setChecked(flagValue(read(flag.key)));
-    // A file edited by hand may name no layout or several: the design's wins then.
-    if (!rows_->checkedAction()) mnutwoRow->setChecked(true);
-    if (!textModes_->checkedAction()) mnuchineseL->setChecked(true);
-    if (const int beats = itemNumber(read("读词遍数"))) mnuReadS[beats - 1]->setChecked(true);
-    if (const int seconds = itemNumber(read("间隔时间"))) mnutimeS[seconds - 1]->setChecked(true);
-    restorePosition({numberOr(read("位置X"), kDesignPosition.x()),
-                     numberOr(read("位置Y"), kDesignPosition.y())});
+void Form5::declareSettings() {
+    settings_.flag("英文发音", *mnuSound);
+    settings_.flag("打乱词序", *mnuDisorder);
+    settings_.flag("单行显示", *mnuoneRow);
+    settings_.flag("双行显示", *mnutwoRow);
+    settings_.flag("同时出现", *mnuAllText);
+    settings_.flag("缓出中文", *mnuchineseL);
+    settings_.flag("缓出英文", *mnuenglishL);
+    const auto numbered = [this](const char* key, std::array<QAction*, 9>& items) {
+        settings_.value(
+            key,
+            [&items](const QString& text) {
+                if (const int number = itemNumber(text)) items[number - 1]->setChecked(true);
+            },
+            [&items] { return QString::number(checkedNumber(items)); });
+    };
+    numbered("读词遍数", mnuReadS);
+    numbered("间隔时间", mnutimeS);
+    // A position that is no number keeps the design's.
+    const auto coordinate = [](const QString& text, int& into) {
+        bool ok = false;
+        const int number = text.trimmed().toInt(&ok);
+        if (ok) into = number;
+    };
+    settings_.value(
+        "位置X",
+        [this, coordinate](const QString& text) { coordinate(text, storedPosition_.rx()); },
+        [this] { return QString::number(positionTwips().x()); });
+    settings_.value(
+        "位置Y",
+        [this, coordinate](const QString& text) { coordinate(text, storedPosition_.ry()); },
+        [this] { return QString::number(positionTwips().y()); });
 }
+
+QList<QAction*> Form5::rowItems() const { return {mnuoneRow, mnutwoRow}; }
+
+QList<QAction*> Form5::textModeItems() const { return {mnuAllText, mnuchineseL, mnuenglishL}; }
 
 void Form5::restorePosition(QPoint twips) {
     restoredTwips_ = twips;
@@ -374,17 +378,6 @@ void Form5::restorePosition(QPoint twips) {
 QPoint Form5::positionTwips() const {
     if (pos() == restoredAt_) return restoredTwips_;
     return {pixelsToTwips(x()), pixelsToTwips(y())};
-}
-
-void Form5::saveSettings() {
-    for (const FlagSetting& flag : kFlags)
-        write(flag.key,
-              (this->*flag.item)->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
-    write("读词遍数", QString::number(checkedNumber(mnuReadS)));
-    write("间隔时间", QString::number(checkedNumber(mnutimeS)));
-    const QPoint position = positionTwips();
-    write("位置X", QString::number(position.x()));
-    write("位置Y", QString::number(position.y()));
 }
 
 bool Form5::playing() const { return Timer1->Enabled(); }
@@ -595,7 +588,7 @@ void Form5::closeEvent(QCloseEvent* event) {
     // No beat may speak or report while the settings are written.
     Timer1->setEnabled(false);
     Timer2->setEnabled(false);
-    saveSettings();
+    settings_.save();
     hide();
     // However the window is closed, the learner is not left without one.
     if (Form6* main = forms().existing<Form6>(); main && !main->closing() && !ending_) main->show();

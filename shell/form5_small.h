@@ -8,10 +8,10 @@
 
 #include "agents/word_speaker.h"
 #include "library/study_range.h"
+#include "shell/settings_section.h"
 #include "study/stepping.h"
 
 class QAction;
-class QActionGroup;
 class QLabel;
 class QMenu;
 
@@ -101,10 +101,11 @@ class Form5 final : public QWidget {
 
   private:
     void buildMenu();
-    void applySettings();
+    void declareSettings();
+    QList<QAction*> rowItems() const;
+    QList<QAction*> textModeItems() const;
     void restorePosition(QPoint twips);
     QPoint positionTwips() const;
-    void saveSettings();
 
     void showText(QLabel* label, const QString& text);
     bool oneRow() const;
@@ -127,8 +128,6 @@ class Form5 final : public QWidget {
 
     int lineHeight_ = 0;  // pixels
     int rowGrowth_ = 0;   // twips each row gains over the design's
-    QActionGroup* rows_ = nullptr;
-    QActionGroup* textModes_ = nullptr;
     StudyRange range_;
     WordRow currentRow_ = 0;
     int tickCounter_ = 0;
@@ -137,6 +136,8 @@ class Form5 final : public QWidget {
     WordSpeaker speaker_{144};
     bool ending_ = false;  // 退出: the program ends, the main window stays hidden
 
+    SettingsSection settings_;
+    QPoint storedPosition_;  // twips: the design's until the file names one
     // The position read from the settings and where it put the window, so an
     // unmoved window writes back exactly what it read.
     QPoint restoredTwips_;

@@ -26,7 +26,6 @@
 #include "shell/form_registry.h"
 #include "shell/navigation.h"
 #include "shell/session.h"
-#include "shell/user_settings.h"
 #include "shell/window_placement.h"
 #include "study/similar_words.h"
 #include "study/up_down.h"
@@ -35,7 +34,6 @@ namespace tawen {
 
 namespace {
 
-const QString kSection = QStringLiteral("初记");
 const QString kPlay = QStringLiteral("播放(&P)");
 const QString kPause = QStringLiteral("暂停(&S)");
 
@@ -60,36 +58,6 @@ int period(double milliseconds) {
     const double rounded = std::round(milliseconds);
     if (!(rounded > 0)) return 0;
     return int(std::min(rounded, double(std::numeric_limits<int>::max())));
-}
-
-// Check boxes are stored as 0 or 1.
-bool storedCheck(const QString& value) { return value.trimmed().toInt() == 1; }
-
-// Option buttons are stored as True or False.
-bool storedOption(const QString& value) {
-    const QString text = value.trimmed();
-    if (text.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0) return true;
-    return boxNumber(text) != 0;
-}
-
-// An option button takes the stored value as if set one at a time: selecting
-// one clears its partner, clearing one leaves the partner as it was.
-void setOption(QRadioButton* option, bool selected) {
-    if (selected) {
-        option->setChecked(true);
-        return;
-    }
-    option->setAutoExclusive(false);
-    option->setChecked(false);
-    option->setAutoExclusive(true);
-}
-
-QString checkText(const QCheckBox* box) {
-    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-}
-
-QString optionText(const QRadioButton* option) {
-    return option->isChecked() ? QStringLiteral("True") : QStringLiteral("False");
 }
 
 void setTextColour(QWidget* control, QPalette::ColorRole role, const QColor& colour) {
@@ -162,11 +130,13 @@ Form8::Form8()
       StatusPanel2(new QLabel),
       StatusPanel3(new QLabel),
       similarArea_(steady(new QScrollArea)),
-      speaker_(kSpeakFlags) {
+      speaker_(kSpeakFlags),
+      settings_(QStringLiteral("初记")) {
     installModeMenus(*this, *navigation);
     connect(navigation, &Navigation::modeChosen, this,
             [this](Mode target) { switchFromStudyWindow(*this, target); });
     buildControls();
+    declareSettings();
 }
 
 void Form8::buildControls() {
@@ -314,7 +284,7 @@ void Form8::load() {
     rangeEnd_ = QString::number(ordered.last);
     row_ = WordRow(ordered.first - 1);
 
-    if (!ReadSetting(kSection, QStringLiteral("英文发音")).isEmpty()) loadOptions();
+    settings_.load();
     applyClickRules();
 
     // Dfhgwprn.ttf itself was added to the font table at start-up (installFonts),
@@ -327,20 +297,17 @@ void Form8::load() {
     setWindowTitle(QStringLiteral("塔文英语单词 - [初学]"));
 }
 
-void Form8::loadOptions() {
-    const auto stored = [](const char* key) {
-        return ReadSetting(kSection, QString::fromUtf8(key));
-    };
-    Check1->setChecked(storedCheck(stored("英文发音")));
-    Check6->setChecked(storedCheck(stored("打乱词序")));
-    Check2->setChecked(storedCheck(stored("显示英文")));
-    Check3->setChecked(storedCheck(stored("显示中文")));
-    Check4->setChecked(storedCheck(stored("显示相似")));
-    Check5->setChecked(storedCheck(stored("同时出现")));
-    setOption(Option1, storedOption(stored("缓出中文")));
-    setOption(Option2, storedOption(stored("缓出英文")));
-    Text4->setText(stored("朗读遍数"));
-    Text3->setText(stored("间隔秒数"));
+void Form8::declareSettings() {
+    settings_.check("英文发音", *Check1);
+    settings_.check("打乱词序", *Check6);
+    settings_.check("显示英文", *Check2);
+    settings_.check("显示中文", *Check3);
+    settings_.check("显示相似", *Check4);
+    settings_.check("同时出现", *Check5);
+    settings_.option("缓出中文", *Option1);
+    settings_.option("缓出英文", *Option2);
+    settings_.text("朗读遍数", *Text4);
+    settings_.text("间隔秒数", *Text3);
 }
 
 // The check boxes' rules follow their state whether the learner or the
@@ -496,25 +463,9 @@ void Form8::Text1_Change() {
     Label6->setText(SimilarWords(Text1->text(), *forms().form<Form2>().words));
 }
 
-void Form8::saveOptions() {
-    const auto store = [](const char* key, const QString& value) {
-        WriteSetting(kSection, QString::fromUtf8(key), value);  // shows its own message
-    };
-    store("英文发音", checkText(Check1));
-    store("打乱词序", checkText(Check6));
-    store("显示英文", checkText(Check2));
-    store("显示中文", checkText(Check3));
-    store("显示相似", checkText(Check4));
-    store("同时出现", checkText(Check5));
-    store("缓出中文", optionText(Option1));
-    store("缓出英文", optionText(Option2));
-    store("朗读遍数", Text4->text());
-    store("间隔秒数", Text3->text());
-}
-
 void Form8::closeEvent(QCloseEvent* event) {
     for (platform::WindowTimer* timer : {Timer2, Timer3, Timer4}) timer->setEnabled(false);
-    saveOptions();
+    settings_.save();
     hide();
     if (Form6* main = forms().existing<Form6>(); main && !main->closing()) main->show();
     event->accept();

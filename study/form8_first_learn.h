@@ -4,6 +4,7 @@
 
 #include "agents/word_speaker.h"
 #include "library/study_range.h"
+#include "shell/settings_section.h"
 #include "study/stepping.h"
 
 class QCheckBox;
@@ -107,7 +108,7 @@ class Form8 final : public QMainWindow {
 
   private:
     void buildControls();
-    void loadOptions();
+    void declareSettings();
     void applyClickRules();
     StudyRange range() const;
     void showRow();
@@ -116,7 +117,6 @@ class Form8 final : public QMainWindow {
     double seconds() const;
     double readingsPerWord() const;
     void speakWord(WordSpeaker::Reading reading);
-    void saveOptions();
 
     QScrollArea* similarArea_;
     WordRow row_ = 0;
@@ -124,6 +124,7 @@ class Form8 final : public QMainWindow {
     QString rangeStart_;
     QString rangeEnd_;
     WordSpeaker speaker_;
+    SettingsSection settings_;
 };
 
 }  // namespace tawen
