@@ -314,8 +314,8 @@ void Form5::buildMenu() {
 }
 
 void Form5::load() {
-    range_ = forms().form<Form2>().studyRange();
-    currentRow_ = WordRow(range_.first - 1);
+    const Form2& library = forms().form<Form2>();
+    cursor_ = WordCursor(*library.words, library.studyRange());
     settings_.load();
     // A file edited by hand may name no layout or several: the design's wins
     // when none is left.
@@ -324,8 +324,8 @@ void Form5::load() {
     restorePosition(storedPosition_);
     stepForward();
     // The first word shows whole, whichever text would otherwise wait.
-    showText(Label1, Text1);
-    showText(Label2, Text2);
+    showText(Label1, cursor_.word());
+    showText(Label2, cursor_.meaning());
     layOut();
     setPlaying(true);
     bringBackOnScreen(*this);
@@ -459,43 +459,16 @@ void Form5::setPlaying(bool play) {
     Image1->setToolTip(play ? QStringLiteral("暂停") : QStringLiteral("播放"));
 }
 
-void Form5::readRow() {
-    // Row 0 is the table's header: a range reaching it holds no words.
-    const WordTable& words = *forms().form<Form2>().words;
-    Text1 = currentRow_ >= 1 ? words.TextMatrix(currentRow_, 1) : QString();
-    Text2 = currentRow_ >= 1 ? words.TextMatrix(currentRow_, 2) : QString();
-}
+void Form5::stepForward() { cursor_.forward(mnuDisorder->isChecked()); }
 
-void Form5::Command1_Click() {
-    currentRow_ = StepBackward(currentRow_, range_);
-    readRow();
-}
-
-void Form5::Command2_Click() {
-    currentRow_ = StepForward(currentRow_, range_);
-    readRow();
-}
-
-void Form5::Command3_Click() {
-    currentRow_ = JumpBackward(currentRow_, range_);
-    readRow();
-}
-
-void Form5::Command4_Click() {
-    currentRow_ = JumpForward(currentRow_, range_);
-    readRow();
-}
-
-void Form5::stepForward() { mnuDisorder->isChecked() ? Command4_Click() : Command2_Click(); }
-
-void Form5::stepBackward() { mnuDisorder->isChecked() ? Command3_Click() : Command1_Click(); }
+void Form5::stepBackward() { cursor_.backward(mnuDisorder->isChecked()); }
 
 void Form5::showWord() {
     if (mnuAllText->isChecked()) {
-        showText(Label1, Text1);
-        showText(Label2, Text2);
+        showText(Label1, cursor_.word());
+        showText(Label2, cursor_.meaning());
     } else {
-        showText(Label1, mnuchineseL->isChecked() ? Text1 : Text2);
+        showText(Label1, mnuchineseL->isChecked() ? cursor_.word() : cursor_.meaning());
         // No text of an earlier word stands beside this one while the
         // second text waits, and it waits its full delay.
         showText(Label2, {});
@@ -521,16 +494,16 @@ void Form5::Timer1_Timer() {
 
 void Form5::Timer2_Timer() {
     if (mnuchineseL->isChecked())
-        showText(Label2, Text2);
+        showText(Label2, cursor_.meaning());
     else if (mnuenglishL->isChecked())
-        showText(Label2, Text1);
+        showText(Label2, cursor_.word());
     widenForSecondText();
     Picture1->hide();
     Timer2->setEnabled(false);
 }
 
 void Form5::speakWord(WordSpeaker::Reading reading) {
-    const QString word = Text1.trimmed();
+    const QString word = cursor_.word().trimmed();
     if (!word.isEmpty()) speaker_.speak(word, reading);
 }
 

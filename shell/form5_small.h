@@ -7,9 +7,8 @@
 #include <array>
 
 #include "agents/word_speaker.h"
-#include "library/study_range.h"
 #include "shell/settings_section.h"
-#include "study/stepping.h"
+#include "study/word_cursor.h"
 
 class QAction;
 class QLabel;
@@ -35,8 +34,6 @@ class Form5 final : public QWidget {
 
     QLabel* Label1;     // the first text: the word, or the meaning when the word comes later
     QLabel* Label2;     // the second text
-    QString Text1;      // the English word of the current row
-    QString Text2;      // its Chinese meaning
     QWidget* Picture1;  // the strip of picture buttons at the right edge
     QLabel* Image1;     // pause or play
     QLabel* Image4;     // read the word again
@@ -71,17 +68,11 @@ class Form5 final : public QWidget {
     // The load steps, run by the form registry once the window is known to it.
     void load();
 
-    WordRow currentRow() const { return currentRow_; }
+    WordRow currentRow() const { return cursor_.row(); }
     bool playing() const;
 
     void Timer1_Timer();
     void Timer2_Timer();
-
-    // The steps through the range: previous, next, random previous, random next.
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
 
     void mnuoneRow_Click();
     void mnutwoRow_Click();
@@ -119,7 +110,6 @@ class Form5 final : public QWidget {
     void setStripWidth(int twips);
     void setPlaying(bool playing);
 
-    void readRow();
     void stepForward();
     void stepBackward();
     void showWord();
@@ -128,8 +118,7 @@ class Form5 final : public QWidget {
 
     int lineHeight_ = 0;  // pixels
     int rowGrowth_ = 0;   // twips each row gains over the design's
-    StudyRange range_;
-    WordRow currentRow_ = 0;
+    WordCursor cursor_;   // the word and meaning shown are those of its row
     int tickCounter_ = 0;
     // Very high priority (128): a new beat cuts off a word still being said
     // instead of queueing behind it. 16 asks for the reading style.
