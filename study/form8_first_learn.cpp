@@ -1,7 +1,6 @@
 #include "study/form8_first_learn.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -22,10 +20,7 @@
 #include "library/form2_library.h"
 #include "platform/prompt.h"
 #include "platform/window_timer.h"
-#include "shell/form6_main.h"
 #include "shell/form_registry.h"
-#include "shell/navigation.h"
-#include "shell/session.h"
 #include "shell/window_placement.h"
 #include "study/similar_words.h"
 #include "study/up_down.h"
@@ -96,7 +91,7 @@ QLabel* fieldTitle(const QString& caption) {
 }  // namespace
 
 Form8::Form8()
-    : navigation(new Navigation(*this, Mode::FirstLearn)),
+    : StudyWindow(Mode::FirstLearn, QStringLiteral("初记")),
       Label1(fieldTitle(QStringLiteral("英文："))),
       Text1(steady(new QLineEdit)),
       Label3(steady(new QLabel)),
@@ -126,16 +121,10 @@ Form8::Form8()
       Timer2(new platform::WindowTimer(this)),
       Timer3(new platform::WindowTimer(this)),
       Timer4(new platform::WindowTimer(this)),
-      StatusPanel1(new QLabel),
-      StatusPanel2(new QLabel),
-      StatusPanel3(new QLabel),
       similarArea_(steady(new QScrollArea)),
-      speaker_(kSpeakFlags),
-      settings_(QStringLiteral("初记")) {
-    installModeMenus(*this, *navigation);
-    connect(navigation, &Navigation::modeChosen, this,
-            [this](Mode target) { switchFromStudyWindow(*this, target); });
+      speaker_(kSpeakFlags) {
     buildControls();
+    stopOnClose({Timer2, Timer3, Timer4});
     declareSettings();
 }
 
@@ -238,12 +227,6 @@ void Form8::buildControls() {
     for (QWidget* hidden : std::initializer_list<QWidget*>{Command1, Command2, Command5})
         hidden->setParent(client);
 
-    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(StatusPanel1, 3);
-    statusBar()->addWidget(StatusPanel2, 2);
-    statusBar()->addWidget(StatusPanel3, 2);
-
     // Design state.
     Check1->setChecked(true);
     Check2->setChecked(true);
@@ -273,18 +256,8 @@ void Form8::buildControls() {
 }
 
 void Form8::load() {
-    const Form2& library = forms().form<Form2>();
-    StatusPanel1->setText(QStringLiteral("课程：") + CurrentCourseName);
-    StatusPanel2->setText(QStringLiteral("学习：(") + library.Text3->text() + u'-' +
-                          library.Text1->text() + u')');
-    StatusPanel3->setText(QStringLiteral("点击播放钮开始学习"));
-
-    const StudyRange ordered = StudyRange::fromTexts(library.Text3->text(), library.Text1->text());
-    rangeStart_ = QString::number(ordered.first);
-    rangeEnd_ = QString::number(ordered.last);
-    row_ = WordRow(ordered.first - 1);
-
-    settings_.load();
+    readRange(QStringLiteral("点击播放钮开始学习"));
+    settings().load();
     applyClickRules();
 
     // Dfhgwprn.ttf itself was added to the font table at start-up (installFonts),
@@ -298,16 +271,16 @@ void Form8::load() {
 }
 
 void Form8::declareSettings() {
-    settings_.check("英文发音", *Check1);
-    settings_.check("打乱词序", *Check6);
-    settings_.check("显示英文", *Check2);
-    settings_.check("显示中文", *Check3);
-    settings_.check("显示相似", *Check4);
-    settings_.check("同时出现", *Check5);
-    settings_.option("缓出中文", *Option1);
-    settings_.option("缓出英文", *Option2);
-    settings_.text("朗读遍数", *Text4);
-    settings_.text("间隔秒数", *Text3);
+    settings().check("英文发音", *Check1);
+    settings().check("打乱词序", *Check6);
+    settings().check("显示英文", *Check2);
+    settings().check("显示中文", *Check3);
+    settings().check("显示相似", *Check4);
+    settings().check("同时出现", *Check5);
+    settings().option("缓出中文", *Option1);
+    settings().option("缓出英文", *Option2);
+    settings().text("朗读遍数", *Text4);
+    settings().text("间隔秒数", *Text3);
 }
 
 // The check boxes' rules follow their state whether the learner or the
@@ -342,39 +315,27 @@ void Form8::Check5_Click() {
     Option2->setEnabled(!Check5->isChecked());
 }
 
-StudyRange Form8::range() const { return StudyRange::fromTexts(rangeStart_, rangeEnd_); }
-
 void Form8::showRow() {
-    const WordTable& table = *forms().form<Form2>().words;
-    // Only word rows have a word; the grid's header row is not one.
-    const auto cell = [&](int column) {
-        return row_ >= 1 ? table.TextMatrix(row_, column) : QString();
-    };
     const QString before = Text1->text();
-    Text1->setText(cell(1));
-    Label3->setText(cell(3));
-    Text2->setPlainText(cell(2));
+    Text1->setText(cursor().word());
+    Label3->setText(cursor().phonetic());
+    Text2->setPlainText(cursor().meaning());
     // The same word on another row still moves the progress on.
     if (Text1->text() == before) Text1_Change();
 }
 
 void Form8::Command2_Click() {
-    row_ = StepForward(row_, range());
+    cursor().stepForward();
     showRow();
 }
 
 void Form8::Command1_Click() {
-    row_ = StepBackward(row_, range());
+    cursor().stepBackward();
     showRow();
 }
 
 void Form8::Command5_Click() {
-    row_ = JumpForward(row_, range());
-    showRow();
-}
-
-void Form8::randomBack() {
-    row_ = JumpBackward(row_, range());
+    cursor().jumpForward();
     showRow();
 }
 
@@ -398,10 +359,8 @@ void Form8::nextOrPrevious(bool forward) {
         Text2->setVisible(Check3->isChecked());
     }
 
-    if (forward)
-        Check6->isChecked() ? Command5_Click() : Command2_Click();
-    else
-        Check6->isChecked() ? randomBack() : Command1_Click();
+    forward ? cursor().forward(Check6->isChecked()) : cursor().backward(Check6->isChecked());
+    showRow();
 
     const double s = seconds();
     if (!together) Timer2->setInterval(period(s * 1000 / 2));
@@ -459,17 +418,8 @@ void Form8::speakWord(WordSpeaker::Reading reading) {
 }
 
 void Form8::Text1_Change() {
-    StatusPanel3->setText(u'第' + QString::number(row_) + u'词');
+    showProgress();
     Label6->setText(SimilarWords(Text1->text(), *forms().form<Form2>().words));
-}
-
-void Form8::closeEvent(QCloseEvent* event) {
-    for (platform::WindowTimer* timer : {Timer2, Timer3, Timer4}) timer->setEnabled(false);
-    settings_.save();
-    hide();
-    if (Form6* main = forms().existing<Form6>(); main && !main->closing()) main->show();
-    event->accept();
-    forms().release(this);
 }
 
 }  // namespace tawen
