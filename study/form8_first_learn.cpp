@@ -186,7 +186,7 @@ void Form8::buildControls() {
     // The options, the steppers and the buttons in a column at the right.
     auto* side = new QVBoxLayout;
     side->setSpacing(8);
-    auto* frame = new QGroupBox(QStringLiteral("学习选项"));
+    auto* frame = new QGroupBox;
     auto* options = new QVBoxLayout(frame);
     options->setSpacing(3);
     for (QWidget* option : std::initializer_list<QWidget*>{Check1, Check6, Check2, Check3, Check4,
