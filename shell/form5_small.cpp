@@ -19,6 +19,7 @@
 #include "platform/window_timer.h"
 #include "shell/form6_main.h"
 #include "shell/form_registry.h"
+#include "shell/picture_strip.h"
 #include "shell/window_dragger.h"
 #include "shell/window_placement.h"
 
@@ -29,28 +30,7 @@ namespace {
 using platform::pixelsToTwips;
 using platform::twipsToPixels;
 
-// The layout, in twips.
-constexpr int kMargin = 60;  // before the first text, and after the strip
-constexpr int kSecondRowTop = 360;
-constexpr int kTextGap = 158;  // between the two texts of one row
-constexpr int kNarrowest = 2800;
-constexpr int kFitMargin = 188;      // added to the widest text
-constexpr int kOneRowMargins = 300;  // added to both texts of one row
-constexpr int kOneRowHeight = 350;
-constexpr int kTwoRowHeight = 680;
-constexpr int kDesignLine = 210;  // a line of 宋体 10.5 pt, which the rows were laid out for
-constexpr int kStripTopOneRow = 30;
-constexpr int kStripPlaying = 525;  // pause and read again
-constexpr int kStripPaused = 1065;  // and previous and next
-constexpr int kStripHeight = 270;
-constexpr int kPictureSize = 240;
 constexpr QPoint kDesignPosition(3800, 3800);
-
-// The second text follows after this share of a beat, in thousandths.
-constexpr int kRevealPerMille = 680;
-
-constexpr QColor kTeal(0, 128, 128);
-constexpr QColor kEdge(0x8c, 0xbf, 0xbf);  // the window's rim and the pictures' faces
 
 // The item number 1 to 9 the text names, or 0 when it names none.
 int itemNumber(const QString& text) {
@@ -92,109 +72,14 @@ void oneOf(const QList<QAction*>& items) {
     }
 }
 
-// The pictures of the strip, drawn on a 16 x 16 grid in the colour of the texts.
-using Drawing = void (*)(QPainter&);
-
-void drawPause(QPainter& p) {
-    p.drawRoundedRect(QRectF(3.5, 3, 3, 10), 1, 1);
-    p.drawRoundedRect(QRectF(9.5, 3, 3, 10), 1, 1);
-}
-
-void drawPlay(QPainter& p) {
-    p.drawPolygon(std::array{QPointF(4.5, 2.5), QPointF(13, 8), QPointF(4.5, 13.5)}.data(), 3);
-}
-
-// A bar with a triangle pointing at it.
-void drawPrevious(QPainter& p) {
-    p.drawRect(QRectF(2.5, 3, 2, 10));
-    p.drawPolygon(std::array{QPointF(13, 3), QPointF(5.5, 8), QPointF(13, 13)}.data(), 3);
-}
-
-void drawNext(QPainter& p) {
-    p.translate(16, 0);
-    p.scale(-1, 1);
-    drawPrevious(p);
-}
-
-// A loudspeaker sounding: the word is read once more.
-void drawRepeat(QPainter& p) {
-    p.drawPolygon(std::array{QPointF(1.5, 6), QPointF(4.5, 6), QPointF(8.5, 2.5),
-                             QPointF(8.5, 13.5), QPointF(4.5, 10), QPointF(1.5, 10)}
-                      .data(),
-                  6);
-    p.setPen(QPen(kTeal, 1.4, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(6.5, 5, 6, 6), -50 * 16, 100 * 16);
-    p.drawArc(QRectF(5, 2.5, 10, 11), -50 * 16, 100 * 16);
-}
-
-QPixmap picture(Drawing draw) {
-    const int size = twipsToPixels(kPictureSize);
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 16.0, size / 16.0);
-    // A faint face, so the pictures read as buttons.
-    p.setPen(QPen(kEdge, 1));
-    p.setBrush(QColor(0xff, 0xff, 0xff, 150));
-    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
-    p.translate(8, 8);
-    p.scale(0.75, 0.75);
-    p.translate(-8, -8);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kTeal);
-    draw(p);
-    return pixmap;
-}
-
-// A picture of the strip that acts as soon as it is pressed and sinks a
-// little while it is held.
-class PictureButton final : public QLabel {
-  public:
-    PictureButton(QWidget* strip, QPoint homeTwips, const QString& tip, const QPixmap& face,
-                  std::function<void()> action)
-        : QLabel(strip),
-          home_(twipsToPixels(homeTwips.x()), twipsToPixels(homeTwips.y())),
-          action_(std::move(action)) {
-        setToolTip(tip);
-        setPixmap(face);
-        setGeometry(QRect(home_, QSize(twipsToPixels(kPictureSize), twipsToPixels(kPictureSize))));
-    }
-
-  protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() != Qt::LeftButton) return QLabel::mousePressEvent(event);
-        // Ten twips is under a pixel here: the picture sinks by the one pixel
-        // the screen can show.
-        move(home_ + QPoint(1, 1));
-        action_();
-    }
-
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        move(home_);
-        QLabel::mouseReleaseEvent(event);
-    }
-
-    // The strip may hide while a picture is held down.
-    void hideEvent(QHideEvent* event) override {
-        move(home_);
-        QLabel::hideEvent(event);
-    }
-
-  private:
-    QPoint home_;
-    std::function<void()> action_;
-};
-
 }  // namespace
 
 Form5::Form5()
     : Label1(new QLabel(this)),
       Label2(new QLabel(this)),
       Picture1(new QWidget(this)),
-      Image5(picture(drawPause)),
-      Image6(picture(drawPlay)),
+      Image5(stripPicture(StripPicture::Pause)),
+      Image6(stripPicture(StripPicture::Play)),
       Timer1(new platform::WindowTimer(this)),
       Timer2(new platform::WindowTimer(this)),
       mnupop(new QMenu(QStringLiteral("小窗口"), this)),
@@ -205,7 +90,7 @@ Form5::Form5()
     // The face of a tooltip: a note laid over the learner's other work.
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::ToolTipBase));
-    face.setColor(QPalette::WindowText, kTeal);
+    face.setColor(QPalette::WindowText, kTickerTeal);
     setPalette(face);
     setAutoFillBackground(true);
     setMouseTracking(true);
@@ -216,14 +101,14 @@ Form5::Form5()
     // Our CJK faces stand taller than the 宋体 the rows were laid out for:
     // every row grows by the difference, so no text is cut off.
     lineHeight_ = QFontMetrics(font).boundingRect(QStringLiteral("英Ag")).height();
-    rowGrowth_ = std::max(0, pixelsToTwips(lineHeight_) - kDesignLine);
+    rowGrowth_ = rowGrowth(pixelsToTwips(lineHeight_));
     for (QLabel* label : {Label1, Label2}) {
         label->setFont(font);
         label->setTextFormat(Qt::PlainText);
         // The window itself hears the pointer over its texts: they are part of its face.
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    moveTo(Label1, kMargin, kMargin);
+    moveTo(Label1, kSmallMargin, kSmallMargin);
 
     // The strip is as tall as a row, so laid over the end of a long text it
     // hides it; its pictures sit in its middle.
@@ -233,12 +118,12 @@ Form5::Form5()
     const int top = rowGrowth_ / 2;
     Image1 = new PictureButton(Picture1, {0, top}, QStringLiteral("暂停"), Image5,
                                [this] { playing() ? mnustop_Click() : mnuplay_Click(); });
-    Image4 = new PictureButton(Picture1, {270, top}, QStringLiteral("复读"), picture(drawRepeat),
-                               [this] { mnurepeat_Click(); });
+    Image4 = new PictureButton(Picture1, {270, top}, QStringLiteral("复读"),
+                               stripPicture(StripPicture::Repeat), [this] { mnurepeat_Click(); });
     Image2 = new PictureButton(Picture1, {540, top}, QStringLiteral("上一词"),
-                               picture(drawPrevious), [this] { mnuup_Click(); });
-    Image3 = new PictureButton(Picture1, {810, top}, QStringLiteral("下一词"), picture(drawNext),
-                               [this] { mnudown_Click(); });
+                               stripPicture(StripPicture::Previous), [this] { mnuup_Click(); });
+    Image3 = new PictureButton(Picture1, {810, top}, QStringLiteral("下一词"),
+                               stripPicture(StripPicture::Next), [this] { mnudown_Click(); });
 
     Timer1->setInterval(1);
     Timer1->setEnabled(true);
@@ -390,57 +275,37 @@ void Form5::showText(QLabel* label, const QString& text) {
     label->resize(label->sizeHint().width(), lineHeight_);
 }
 
-int Form5::secondRowTop() const { return kSecondRowTop + rowGrowth_; }
+SmallLayout Form5::layout() const { return {oneRow(), rowGrowth_}; }
 
 void Form5::showRows() {
-    if (oneRow()) {
-        placeSecondLabel();
-        resize(width(), twipsToPixels(kOneRowHeight + rowGrowth_));
-    } else {
-        resize(width(), twipsToPixels(kTwoRowHeight + 2 * rowGrowth_));
-        moveTo(Label2, kMargin, secondRowTop());
-    }
+    resize(width(), twipsToPixels(layout().height()));
+    placeSecondLabel();
 }
 
 void Form5::placeSecondLabel() {
-    moveTo(Label2, pixelsToTwips(Label1->x()) + widthOf(Label1) + kTextGap,
-           pixelsToTwips(Label1->y()));
+    const QPoint at = layout().secondTextAt(
+        {pixelsToTwips(Label1->x()), pixelsToTwips(Label1->y())}, widthOf(Label1));
+    moveTo(Label2, at.x(), at.y());
 }
 
 void Form5::fitWindow() {
-    const int first = widthOf(Label1);
-    const int second = widthOf(Label2);
-    int wanted = kNarrowest;
-    if (oneRow()) {
-        placeSecondLabel();
-        if (mnuAllText->isChecked())
-            wanted = std::max(first + second + kOneRowMargins, kNarrowest);
-        else if (first > kNarrowest)
-            wanted = first + kFitMargin;
-    } else if (first > kNarrowest || second > kNarrowest) {
-        wanted = std::max(first, second) + kFitMargin;
-    }
+    if (oneRow()) placeSecondLabel();
+    const int wanted =
+        layout().fittedWidth(mnuAllText->isChecked(), widthOf(Label1), widthOf(Label2));
     resize(twipsToPixels(wanted), height());
     placeStrip();
 }
 
-// Makes room for the second text once it has come out; the window does not
-// shrink meanwhile.
+// Makes room for the second text once it has come out.
 void Form5::widenForSecondText() {
-    const int first = widthOf(Label1);
-    const int second = widthOf(Label2);
-    if (oneRow()) {
-        if (first + second + kOneRowMargins > kNarrowest)
-            resize(twipsToPixels(first + second + kOneRowMargins), height());
-    } else if (second > kNarrowest && second > first) {
-        resize(twipsToPixels(second + kFitMargin), height());
-    }
+    const int wanted = layout().widenedWidth(widthOf(this), widthOf(Label1), widthOf(Label2));
+    if (wanted != widthOf(this)) resize(twipsToPixels(wanted), height());
     placeStrip();
 }
 
 void Form5::placeStrip() {
-    moveTo(Picture1, widthOf(this) - widthOf(Picture1) - kMargin,
-           oneRow() ? kStripTopOneRow : secondRowTop());
+    const QPoint at = layout().stripAt(widthOf(this), widthOf(Picture1));
+    moveTo(Picture1, at.x(), at.y());
 }
 
 // The previous and next pictures lie beyond the narrow strip, out of sight.
@@ -479,15 +344,13 @@ void Form5::showWord() {
 }
 
 void Form5::Timer1_Timer() {
-    const int seconds = checkedNumber(mnutimeS);
-    Timer1->setInterval(seconds * 1000);
-    Timer2->setInterval(seconds * kRevealPerMille);
-    if (tickCounter_ >= checkedNumber(mnuReadS)) {
+    const SmallBeat beat{checkedNumber(mnutimeS)};
+    Timer1->setInterval(beat.interval());
+    Timer2->setInterval(beat.revealDelay());
+    if (beats_.beat(checkedNumber(mnuReadS))) {
         stepForward();
         showWord();
-        tickCounter_ = 0;
     }
-    ++tickCounter_;
     Picture1->hide();
     if (mnuSound->isChecked()) speakWord(WordSpeaker::Reading::Timed);
 }
@@ -572,7 +435,7 @@ void Form5::closeEvent(QCloseEvent* event) {
 // A thin rim keeps the pale window apart from a white page beneath it.
 void Form5::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setPen(kEdge);
+    p.setPen(kTickerRim);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

@@ -8,6 +8,8 @@
 
 #include "agents/word_speaker.h"
 #include "shell/settings_section.h"
+#include "shell/small_beat.h"
+#include "shell/small_layout.h"
 #include "study/word_cursor.h"
 
 class QAction;
@@ -100,7 +102,7 @@ class Form5 final : public QWidget {
 
     void showText(QLabel* label, const QString& text);
     bool oneRow() const;
-    int secondRowTop() const;
+    SmallLayout layout() const;
     void showRows();
     void layOut();
     void placeSecondLabel();
@@ -119,7 +121,7 @@ class Form5 final : public QWidget {
     int lineHeight_ = 0;  // pixels
     int rowGrowth_ = 0;   // twips each row gains over the design's
     WordCursor cursor_;   // the word and meaning shown are those of its row
-    int tickCounter_ = 0;
+    BeatCounter beats_;
     // Very high priority (128): a new beat cuts off a word still being said
     // instead of queueing behind it. 16 asks for the reading style.
     WordSpeaker speaker_{144};
