@@ -12,8 +12,6 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <cmath>
 #include <limits>
 
 #include "agents/speech_engine.h"
@@ -22,6 +20,7 @@
 #include "platform/window_timer.h"
 #include "shell/form_registry.h"
 #include "shell/window_placement.h"
+#include "study/play_schedule.h"
 #include "study/similar_words.h"
 #include "study/up_down.h"
 
@@ -38,22 +37,6 @@ constexpr int kSpeakFlags = 144;
 
 const QColor kWordBlue(64, 112, 176);
 const QColor kGrey(128, 128, 128);
-
-// Boxes are read as numbers; text that is not a number counts as 0.
-double boxNumber(const QString& text) {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0.0;
-}
-
-// A timer period in whole milliseconds, rounded to the nearest. Negative
-// products stop the timer like 0 does; periods past 65535 ms are kept (the
-// window timer honours them), only what no timer can hold is cut.
-int period(double milliseconds) {
-    const double rounded = std::round(milliseconds);
-    if (!(rounded > 0)) return 0;
-    return int(std::min(rounded, double(std::numeric_limits<int>::max())));
-}
 
 void setTextColour(QWidget* control, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = control->palette();
@@ -339,9 +322,7 @@ void Form8::Command5_Click() {
     showRow();
 }
 
-double Form8::seconds() const { return boxNumber(Text3->text()); }
-
-double Form8::readingsPerWord() const { return boxNumber(Text4->text()); }
+PlaySchedule Form8::schedule() const { return {Text4->text(), Text3->text()}; }
 
 void Form8::nextOrPrevious(bool forward) {
     const bool together = Check5->isChecked();
@@ -362,9 +343,9 @@ void Form8::nextOrPrevious(bool forward) {
     forward ? cursor().forward(Check6->isChecked()) : cursor().backward(Check6->isChecked());
     showRow();
 
-    const double s = seconds();
-    if (!together) Timer2->setInterval(period(s * 1000 / 2));
-    Timer3->setInterval(period(s * 1000 / 3));
+    const PlaySchedule times = schedule();
+    if (!together) Timer2->setInterval(times.revealDelay());
+    Timer3->setInterval(times.firstReading());
     readings_ = 0;
     Timer3->setEnabled(true);
     // Everything is already out: a reveal still pending from the word before
@@ -387,9 +368,9 @@ void Form8::Timer2_Timer() {
 }
 
 void Form8::Timer3_Timer() {
-    Timer3->setInterval(period(seconds() * 1000));
+    Timer3->setInterval(schedule().betweenReadings());
     if (readings_ < std::numeric_limits<qint16>::max()) ++readings_;
-    if (readings_ <= readingsPerWord()) {
+    if (schedule().reads(readings_)) {
         if (Check1->isChecked()) speakWord(WordSpeaker::Reading::Timed);
     } else {
         Timer3->setEnabled(false);
@@ -397,7 +378,7 @@ void Form8::Timer3_Timer() {
 }
 
 void Form8::Timer4_Timer() {
-    Timer4->setInterval(period(seconds() * readingsPerWord() * 1000));
+    Timer4->setInterval(schedule().wordTime());
     nextOrPrevious(true);
 }
 
@@ -407,7 +388,7 @@ void Form8::Command6_Click() {
     Command7->setEnabled(!play);
     Command8->setEnabled(!play);
     Timer4->setEnabled(!Timer4->Enabled());
-    Timer4->setInterval(1000);
+    Timer4->setInterval(PlaySchedule::kFirstWordDelay);
 }
 
 void Form8::Command3_Click() { speakWord(WordSpeaker::Reading::Asked); }

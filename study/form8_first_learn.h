@@ -17,6 +17,7 @@ class WindowTimer;
 
 namespace tawen {
 
+class PlaySchedule;
 class UpDown;
 
 // The first-learn window "塔文英语单词 - [初学]": a flashcard player over the
@@ -95,8 +96,7 @@ class Form8 final : public StudyWindow {
     void applyClickRules();
     void showRow();
     void nextOrPrevious(bool forward);
-    double seconds() const;
-    double readingsPerWord() const;
+    PlaySchedule schedule() const;
     void speakWord(WordSpeaker::Reading reading);
 
     QScrollArea* similarArea_;
