@@ -251,7 +251,21 @@ class SmallWindowTest : public QObject {
         window.Timer1_Timer();
         window.mnustop_Click();
         QCOMPARE(window.Label2->text(), QString());
-        QTRY_COMPARE_WITH_TIMEOUT(window.Label2->text(), meaning(2), 3000);
+        QVERIFY(window.Timer2->isTicking());
+        QCOMPARE(window.Timer2->Interval(), 680);
+        window.Timer2_Timer();
+        QCOMPARE(window.Label2->text(), meaning(2));
+    }
+
+    // The beat and the reveal run on their own timers: the first beat at
+    // once, the next word a beat later, its meaning 0.68 of a beat after it.
+    void theTimersRunByThemselves() {
+        writeSettings(kAbandon, 5, {{"间隔时间", "1"}});
+        Form5& window = open();
+        QTRY_COMPARE_WITH_TIMEOUT(spoken(), QStringList({word(1)}), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(window.Label1->text(), word(2), 2000);
+        QCOMPARE(window.Label2->text(), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(window.Label2->text(), meaning(2), 2000);
     }
 
     void theWindowFitsLongAndShortTexts_data() {
