@@ -10,7 +10,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <functional>
 
 #include "agents/speech_engine.h"
 #include "library/form2_library.h"
