@@ -7,13 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTableView>
 
 #include <algorithm>
+#include <optional>
 
 #include "library/library_catalog.h"
 #include "library/library_files.h"
@@ -57,6 +57,42 @@ template <class Control>
 Control* offstage(Control* control) {
     control->hide();
     return control;
+}
+
+// What is wrong with a course file that gave no words, and what to do.
+QString courseFileMessage(FileProblem problem, const QString& name, const QString& path,
+                          bool personal) {
+    const QString course = u'《' + name + u'》';
+    const QString reinstall = personal ? QStringLiteral("请从备份中恢复个人生词库后再试。")
+                                       : QStringLiteral("请重新安装这门课程后再试。");
+    switch (problem) {
+        case FileProblem::Missing:
+            return QStringLiteral("没有找到") + course +
+                   QStringLiteral("的词库文件，这门课程可能没有安装完整。") + reinstall;
+        case FileProblem::Folder:
+            return course + QStringLiteral("的词库文件应是“") + path +
+                   QStringLiteral(
+                       "”，但那里是一个同名的文件夹，不是词库文件。"
+                       "请移走这个文件夹，") +
+                   reinstall;
+        case FileProblem::Unreadable:
+            return course + QStringLiteral("的词库文件“") + path +
+                   QStringLiteral(
+                       "”无法读取：可能没有读取它的权限，或者磁盘出了问题。"
+                       "请检查这个文件后再试。");
+        case FileProblem::Empty:
+            return course +
+                   QStringLiteral("的词库文件是空的，里面没有一个单词，文件可能已经损坏。") +
+                   reinstall;
+        case FileProblem::NotWordFile:
+            return course +
+                   QStringLiteral(
+                       "的词库文件已经损坏，或者不是塔文英语单词的词库文件，读不出单词。") +
+                   reinstall;
+        case FileProblem::None:
+            break;
+    }
+    return {};
 }
 
 }  // namespace
@@ -123,6 +159,7 @@ void Form2::buildControls() {
         box->setEnabled(false);
 
     connect(List1, &QListWidget::currentRowChanged, this, &Form2::List1_Click);
+    connect(List1, &QListWidget::pressed, this, &Form2::highlightChosenCourse);
     connect(Option1, &QRadioButton::clicked, this, &Form2::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form2::Option2_Click);
     connect(Command4, &QPushButton::clicked, this, &Form2::SaveLibraryChoice);
@@ -141,32 +178,38 @@ void Form2::load() {
         const QFileInfo personal(libraryFilePath(LibraryCatalog::personalEntry().code));
         if (personal.isFile() && personal.size() > 0) List1->addItem(PersonalLibraryEntry);
     }
-    const QString name = ReadSetting(kSection, QStringLiteral("名称"));
-    if (!name.isEmpty()) {
-        CurrentCourseName = name.trimmed();
-        List1->setCurrentRow(savedListPosition());
-        // A saved course whose file is gone gives way to the first course.
-        if (chosenRow_ < 0) List1->setCurrentRow(0);
-        const QString first = ReadSetting(kSection, QStringLiteral("词始"));
-        const QString last = ReadSetting(kSection, QStringLiteral("词终"));
-        if (ReadSetting(kSection, QStringLiteral("全部")) != u"True") {
-            Option2->setChecked(true);
-            Option2_Click();
-            selectGridRows(clampedRow(first), clampedRow(last));
-        } else {
-            Option1->setChecked(true);
+    if (!ReadSetting(kSection, QStringLiteral("名称")).isEmpty()) {
+        CurrentCourseName = ReadSetting(kSection, QStringLiteral("名称")).trimmed();
+        const int saved = savedListPosition();
+        List1->setCurrentRow(saved);
+        if (chosenRow_ == saved) {
+            restoreSavedRange();
+        } else if (saved != 0) {
+            // The saved course could not be loaded (the learner has been
+            // told): the first course takes its place, whole, since the
+            // saved range belonged to the other course.
+            List1->setCurrentRow(0);
         }
-        Text3->setText(QString::number(clampedRow(first)));
-        Text1->setText(QString::number(clampedRow(last)));
-        showRange();
     } else {
         List1->setCurrentRow(0);
-        Option1->setChecked(true);
     }
     setWindowTitle(QStringLiteral("塔文英语单词 - [词库]"));
     // Last: the menus are the main window's, and a main window made by this
     // reference must find the library already loaded.
     installModeMenus(*this, *navigation);
+}
+
+void Form2::restoreSavedRange() {
+    const int first = clampedRow(ReadSetting(kSection, QStringLiteral("词始")));
+    const int last = clampedRow(ReadSetting(kSection, QStringLiteral("词终")));
+    if (ReadSetting(kSection, QStringLiteral("全部")) != u"True") {
+        Option2->setChecked(true);
+        Option2_Click();
+        selectGridRows(first, last);
+    }
+    Text3->setText(QString::number(first));
+    Text1->setText(QString::number(last));
+    showRange();
 }
 
 int Form2::savedListPosition() const {
@@ -190,20 +233,19 @@ void Form2::List1_Click(int row) {
     if (row < 0 || row >= List1->count()) return;
     const QString text = List1->item(row)->text();
     const QString previousCode = CurrentLibraryCode;
-    bool loaded = false;
+    LoadResult loaded;
     {
         const WaitCursor hourglass(*this);
         loaded = OpenByDisplayName(text, *words);
     }
     if (!loaded) {
+        const QString path = libraryFilePath(CurrentLibraryCode);
         // Keep the course whose words the table still holds, so the name,
         // the range and what is saved all stay about the same course.
         CurrentLibraryCode = previousCode;
-        const QSignalBlocker quiet(List1);
-        List1->setCurrentRow(chosenRow_);
+        highlightChosenCourse();
         platform::prompt().message(
-            QStringLiteral("没有找到《") + text.trimmed() +
-                QStringLiteral("》的词库文件，这门课程可能没有安装完整，请重新安装后再试。"),
+            courseFileMessage(loaded.problem, text.trimmed(), path, text == PersonalLibraryEntry),
             QStringLiteral("错误提示"));
         return;
     }
@@ -224,6 +266,13 @@ void Form2::List1_Click(int row) {
     }
 }
 
+// A click selects its row only after the choice has run, so a refused
+// course is put back here as well as when it is refused.
+void Form2::highlightChosenCourse() {
+    const QSignalBlocker quiet(List1);
+    List1->setCurrentRow(chosenRow_);
+}
+
 void Form2::Option1_Click() {
     for (QWidget* box : std::initializer_list<QWidget*>{Label1, Label2, Text1, Text3})
         box->setEnabled(false);
@@ -240,13 +289,30 @@ void Form2::Option2_Click() {
 }
 
 void Form2::MSFlexGrid1_MouseUp() {
-    const QModelIndex current = MSFlexGrid1->currentIndex();
-    const int endRow = current.isValid() ? current.row() + 1 : anchorRow_;
-    Text1->setText(QString::number(endRow));
-    Text3->setText(QString::number(anchorRow_));
+    const std::optional<GridSpan> span = highlightedSpan();
+    if (!span) return;
+    Text3->setText(QString::number(span->began));
+    Text1->setText(QString::number(span->ended));
     Option2->setChecked(true);
     Option2_Click();
     showRange();
+}
+
+std::optional<Form2::GridSpan> Form2::highlightedSpan() const {
+    const QModelIndex current = MSFlexGrid1->currentIndex();
+    if (!current.isValid()) return std::nullopt;
+    const int currentRow = current.row() + 1;
+    const QItemSelection selection = MSFlexGrid1->selectionModel()->selection();
+    if (selection.isEmpty()) return GridSpan{currentRow, currentRow};
+    int top = selection.first().top() + 1;
+    int bottom = selection.first().bottom() + 1;
+    for (const QItemSelectionRange& part : selection) {
+        top = std::min(top, part.top() + 1);
+        bottom = std::max(bottom, part.bottom() + 1);
+    }
+    // The grid's current row is where the pointer let go (or where a
+    // Shift+click ended the selection); the selection began at the other end.
+    return currentRow == top ? GridSpan{bottom, top} : GridSpan{top, bottom};
 }
 
 void Form2::showRange() {
@@ -256,7 +322,6 @@ void Form2::showRange() {
 }
 
 void Form2::selectGridRows(int from, int to) {
-    anchorRow_ = from;
     if (words->wordCount() == 0) return;
     const QModelIndex start = words->index(from - 1, 1);
     const QModelIndex end = words->index(to - 1, WordTable::ColumnCount - 1);
@@ -291,15 +356,8 @@ void Form2::closeEvent(QCloseEvent* event) {
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == MSFlexGrid1->viewport()) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (event->type() == QEvent::MouseButtonPress) {
-            const int row = MSFlexGrid1->rowAt(mouse->position().toPoint().y());
-            if (row >= 0) anchorRow_ = row + 1;
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            MSFlexGrid1_MouseUp();
-        }
-    }
+    if (watched == MSFlexGrid1->viewport() && event->type() == QEvent::MouseButtonRelease)
+        MSFlexGrid1_MouseUp();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 #include "library/study_range.h"
 #include "library/word_table.h"
 
@@ -50,9 +52,6 @@ class Form2 final : public QMainWindow {
     // "课程：<name> (<first>-<last>)", the main window's course line.
     QString courseLine() const;
 
-    // The stored 序号, kept to a row the list has.
-    int savedListPosition() const;
-
     // The load steps, run by the form registry once the window is known to it.
     void load();
 
@@ -67,12 +66,22 @@ class Form2 final : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Grid rows from 1: where the learner's selection began and where it ended.
+    struct GridSpan {
+        int began;
+        int ended;
+    };
+
     void buildControls();
+    // The stored 序号, kept to a row the list has.
+    int savedListPosition() const;
+    void restoreSavedRange();
+    void highlightChosenCourse();
+    std::optional<GridSpan> highlightedSpan() const;
     void selectGridRows(int from, int to);
     void showRange();
     int clampedRow(const QString& text) const;
 
-    int anchorRow_ = 1;   // the grid row where the selection began (1 = first word)
     int chosenRow_ = -1;  // the course list row whose words the table holds
 };
 

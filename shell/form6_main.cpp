@@ -156,13 +156,13 @@ void Form6::load() {
     CurrentCourseName = course ? course->text().trimmed() : QString();
     SettingsPath = settingsPathFor(CurrentUser);
     Label1->setText(QStringLiteral("用户：") + CurrentUser);
+    // The library window's own load has just chosen the saved course (or
+    // the first one); choosing it again here would load it a second time.
     if (!ReadSetting(QStringLiteral("词库"), QStringLiteral("名称")).isEmpty()) {
         Label2->setText(library.courseLine());
-        library.List1->setCurrentRow(library.savedListPosition());
     } else {
         Label2->setText(QStringLiteral("课程：《小学英语第一册》"));
         Label3->setText(kWelcome);
-        library.List1->setCurrentRow(0);
     }
     setWindowTitle(QStringLiteral("塔文英语单词"));
 }

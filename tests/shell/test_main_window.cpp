@@ -1,8 +1,10 @@
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTest>
 #include <QToolBar>
@@ -87,6 +89,27 @@ class MainWindowTest : public QObject {
         QCOMPARE(library->List1->currentItem()->text(), QStringLiteral("大学四级英语"));
         QCOMPARE(library->Text3->text(), QStringLiteral("5"));
         QCOMPARE(library->Text1->text(), QStringLiteral("9"));
+    }
+
+    // The saved course's file is gone: one message at login, then the first
+    // course whole, since the saved range was the other course's.
+    void aMissingSavedCourseIsReportedOnceAndTheFirstCourseTakesItsPlace() {
+        desktop_->root.write("User/tester.ini",
+                             platform::encodeText(u"[词库]\r\n名称=大学四级英语\r\n序号=63\r\n"
+                                                  u"全部=False\r\n词始=5\r\n词终=9\r\n"));
+        QVERIFY(QFile::remove(desktop_->root.path("Word/CET4.twn")));
+        Form6& main = openMain();
+        QCOMPARE(desktop_->prompt.texts().size(), 1);
+        QVERIFY(desktop_->prompt.messages[0].text.contains(QStringLiteral("《大学四级英语》")));
+        const Form2& library = *forms().existing<Form2>();
+        const QString all = QString::number(library.words->wordCount());
+        QCOMPARE(library.List1->currentRow(), 0);
+        QCOMPARE(library.List1->selectedItems(), QList<QListWidgetItem*>{library.List1->item(0)});
+        QCOMPARE(CurrentLibraryCode, QStringLiteral("xx1"));
+        QVERIFY(library.Option1->isChecked());
+        QCOMPARE(library.Text3->text(), QStringLiteral("1"));
+        QCOMPARE(library.Text1->text(), all);
+        QCOMPARE(main.Label2->text(), QStringLiteral("课程：小学第一册(旧版) (1-") + all + u')');
     }
 
     void aUserWithoutASavedCourseIsWelcomed() {
