@@ -19,7 +19,6 @@
 #include "library/library_files.h"
 #include "platform/prompt.h"
 #include "platform/twips.h"
-#include "shell/form6_main.h"
 #include "shell/form_registry.h"
 #include "shell/navigation.h"
 #include "shell/session.h"
@@ -113,20 +112,17 @@ Form2::Form2()
       Command1(offstage(new QPushButton(QStringLiteral("初记单词")))),
       Command2(offstage(new QPushButton(QStringLiteral("回忆单词")))),
       Command3(offstage(new QPushButton(QStringLiteral("牢记单词")))),
-      Command4(offstage(new QPushButton(QStringLiteral("确定")))),
-      Text2(offstage(new QLineEdit)),
-      Text4(offstage(new QLineEdit)),
-      Text5(offstage(new QLineEdit)) {
-    connect(navigation, &Navigation::modeChosen, this, &switchFromLibraryWindow);
+      Command4(offstage(new QPushButton(QStringLiteral("确定")))) {
+    connect(navigation, &Navigation::modeChosen, this, &Form2::leaveFor);
     buildControls();
 }
 
 void Form2::buildControls() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             List1, MSFlexGrid1, Option1, Option2, Label1, Text3, Label2, Text1, Command1, Command2,
-             Command3, Command4, Text2, Text4, Text5})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{List1, MSFlexGrid1, Option1, Option2, Label1, Text3,
+                                         Label2, Text1, Command1, Command2, Command3, Command4})
         control->setParent(client);
     place(List1, 0, 1080, 2055, 4545);
     place(MSFlexGrid1, 2070, 1080, 6720, 4200);
@@ -204,7 +200,7 @@ void Form2::restoreSavedRange() {
     const int last = clampedRow(ReadSetting(kSection, QStringLiteral("词终")));
     if (ReadSetting(kSection, QStringLiteral("全部")) != u"True") {
         Option2->setChecked(true);
-        Option2_Click();
+        unlockRange(true);
         selectGridRows(first, last);
     }
     Text3->setText(QString::number(first));
@@ -225,8 +221,8 @@ int Form2::clampedRow(const QString& text) const {
 StudyRange Form2::studyRange() const { return StudyRange::fromTexts(Text3->text(), Text1->text()); }
 
 QString Form2::courseLine() const {
-    return QStringLiteral("课程：") + CurrentCourseName + QStringLiteral(" (") + Text3->text() +
-           u'-' + Text1->text() + u')';
+    return QStringLiteral("课程：") + CurrentCourseName + QStringLiteral(" (") +
+           studyRange().asShown() + u')';
 }
 
 void Form2::List1_Click(int row) {
@@ -253,17 +249,10 @@ void Form2::List1_Click(int row) {
     CurrentCourseName = text.trimmed();
     StatusPanel1->setText(QStringLiteral("课程：") + text);
     Option1->setChecked(true);
-    Option1_Click();
-    Text3->setText(QStringLiteral("1"));
-    Text1->setText(QString::number(words->wordCount()));
-    showRange();
+    takeWholeCourse();
     selectGridRows(1, 1);
     for (QPushButton* command : {Command1, Command2, Command3}) command->setEnabled(true);
-    if (Form6* main = forms().existing<Form6>()) {
-        main->Label1->setText(QStringLiteral("用户：") + CurrentUser);
-        main->Label2->setText(courseLine());
-        main->Label3->clear();
-    }
+    emit courseChosen(courseLine());
 }
 
 // A click selects its row only after the choice has run, so a refused
@@ -273,19 +262,24 @@ void Form2::highlightChosenCourse() {
     List1->setCurrentRow(chosenRow_);
 }
 
-void Form2::Option1_Click() {
-    for (QWidget* box : std::initializer_list<QWidget*>{Label1, Label2, Text1, Text3})
-        box->setEnabled(false);
+void Form2::Option1_Click() { takeWholeCourse(); }
+
+void Form2::Option2_Click() { unlockRange(true); }
+
+void Form2::takeWholeCourse() {
+    unlockRange(false);
     selectGridRows(1, words->wordCount());
     Text1->setText(QString::number(words->wordCount()));
     Text3->setText(QStringLiteral("1"));
     showRange();
 }
 
-void Form2::Option2_Click() {
+// The range boxes can be reached, and the range in the status bar stands
+// out, only while part of the course is studied.
+void Form2::unlockRange(bool part) {
     for (QWidget* box : std::initializer_list<QWidget*>{Label1, Label2, Text1, Text3})
-        box->setEnabled(true);
-    StatusPanel2->setEnabled(true);
+        box->setEnabled(part);
+    StatusPanel2->setEnabled(part);
 }
 
 void Form2::MSFlexGrid1_MouseUp() {
@@ -294,7 +288,7 @@ void Form2::MSFlexGrid1_MouseUp() {
     Text3->setText(QString::number(span->began));
     Text1->setText(QString::number(span->ended));
     Option2->setChecked(true);
-    Option2_Click();
+    unlockRange(true);
     showRange();
 }
 
@@ -316,9 +310,9 @@ std::optional<Form2::GridSpan> Form2::highlightedSpan() const {
 }
 
 void Form2::showRange() {
-    StatusPanel2->setText(QStringLiteral("学习：(") + Text3->text() + u'-' + Text1->text() + u')');
+    StatusPanel2->setText(QStringLiteral("学习：(") + studyRange().asShown() + u')');
     StatusPanel2->setEnabled(!Option1->isChecked());
-    if (Form6* main = forms().existing<Form6>()) main->Label2->setText(courseLine());
+    emit courseLineChanged(courseLine());
 }
 
 void Form2::selectGridRows(int from, int to) {
@@ -333,24 +327,30 @@ void Form2::selectGridRows(int from, int to) {
 }
 
 void Form2::SaveLibraryChoice() {
-    Text5->setText(Option1->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
-    const int position = List1->currentRow();
-    if (position < 0) return;  // no course could be loaded: nothing to remember
-    Text2->setText(QString::number(position));
-    Text4->setText(List1->item(position)->text());
-    if (Text4->text() == PersonalLibraryEntry) return;
-    WriteSetting(kSection, QStringLiteral("名称"), Text4->text().trimmed());
-    WriteSetting(kSection, QStringLiteral("序号"), Text2->text());
-    WriteSetting(kSection, QStringLiteral("全部"), Text5->text());
+    if (chosenRow_ < 0) return;  // no course could be loaded: nothing to remember
+    Text5 = Option1->isChecked() ? QStringLiteral("True") : QStringLiteral("False");
+    Text2 = QString::number(chosenRow_);
+    Text4 = List1->item(chosenRow_)->text();
+    if (Text4 == PersonalLibraryEntry) return;
     const StudyRange range = studyRange();
-    WriteSetting(kSection, QStringLiteral("词始"), QString::number(range.first));
-    WriteSetting(kSection, QStringLiteral("词终"), QString::number(range.last));
+    WriteSettings(kSection, {{QStringLiteral("名称"), Text4.trimmed()},
+                             {QStringLiteral("序号"), Text2},
+                             {QStringLiteral("全部"), Text5},
+                             {QStringLiteral("词始"), QString::number(range.first)},
+                             {QStringLiteral("词终"), QString::number(range.last)}});
+}
+
+void Form2::leaveFor(Mode target) {
+    if (!modeWindow(target)) return;
+    SaveLibraryChoice();
+    hide();
+    openModeWindow(target);
 }
 
 void Form2::closeEvent(QCloseEvent* event) {
     SaveLibraryChoice();
     hide();
-    if (Form6* main = forms().existing<Form6>(); main && !main->closing()) main->show();
+    forms().returnToMainWindow();
     event->accept();
     forms().release(this);
 }

@@ -17,6 +17,7 @@ class QTableView;
 namespace tawen {
 
 class Navigation;
+enum class Mode;
 
 // The library window "塔文英语单词 - [词库]": the learner chooses a course and
 // the range of words to study. It owns the word table and the range that
@@ -42,11 +43,14 @@ class Form2 final : public QMainWindow {
     QPushButton* Command2;
     QPushButton* Command3;
     QPushButton* Command4;
-    QLineEdit* Text2;
-    QLineEdit* Text4;
-    QLineEdit* Text5;
 
-    // The range the study windows use, ordered.
+    // Working fields the saving steps fill: the list position, the course
+    // name and the whole flag that are stored.
+    QString Text2;
+    QString Text4;
+    QString Text5;
+
+    // The range in the boxes Text3 and Text1, as every reader takes it.
     StudyRange studyRange() const;
 
     // "课程：<name> (<first>-<last>)", the main window's course line.
@@ -60,6 +64,12 @@ class Form2 final : public QMainWindow {
     void Option2_Click();
     void MSFlexGrid1_MouseUp();
     void SaveLibraryChoice();
+
+  signals:
+    // A course has been loaded; the main window shows who studies what.
+    void courseChosen(const QString& courseLine);
+    // The course line "课程：<name> (<first>-<last>)" has changed.
+    void courseLineChanged(const QString& courseLine);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -77,6 +87,9 @@ class Form2 final : public QMainWindow {
     int savedListPosition() const;
     void restoreSavedRange();
     void highlightChosenCourse();
+    void takeWholeCourse();
+    void unlockRange(bool part);
+    void leaveFor(Mode target);
     std::optional<GridSpan> highlightedSpan() const;
     void selectGridRows(int from, int to);
     void showRange();

@@ -18,7 +18,6 @@
 #include "platform/prompt.h"
 #include "platform/twips.h"
 #include "platform/window_timer.h"
-#include "shell/form6_main.h"
 #include "shell/form_registry.h"
 #include "shell/user_settings.h"
 #include "shell/window_dragger.h"
@@ -598,7 +597,7 @@ void Form5::closeEvent(QCloseEvent* event) {
     saveSettings();
     hide();
     // However the window is closed, the learner is not left without one.
-    if (Form6* main = forms().existing<Form6>(); main && !main->closing() && !ending_) main->show();
+    if (!ending_) forms().returnToMainWindow();
     event->accept();
     forms().release(this);
 }

@@ -22,7 +22,6 @@
 #include "library/form2_library.h"
 #include "platform/prompt.h"
 #include "platform/window_timer.h"
-#include "shell/form6_main.h"
 #include "shell/form_registry.h"
 #include "shell/navigation.h"
 #include "shell/session.h"
@@ -516,7 +515,7 @@ void Form8::closeEvent(QCloseEvent* event) {
     for (platform::WindowTimer* timer : {Timer2, Timer3, Timer4}) timer->setEnabled(false);
     saveOptions();
     hide();
-    if (Form6* main = forms().existing<Form6>(); main && !main->closing()) main->show();
+    forms().returnToMainWindow();
     event->accept();
     forms().release(this);
 }

@@ -174,6 +174,15 @@ class MainWindowTest : public QObject {
         QVERIFY(main.isVisible());
         QCOMPARE(main.Label2->text(), QStringLiteral("课程：小学第一册(旧版) (9-9)"));
         QCOMPARE(ReadSetting(QStringLiteral("词库"), QStringLiteral("词始")), QStringLiteral("9"));
+
+        // Closed through its close box, the library window is made afresh by
+        // the next reference, and the main window still follows its choices.
+        QVERIFY(!forms().existing<Form2>());
+        main.navigation->mnuwordstock->trigger();
+        Form2* again = forms().existing<Form2>();
+        QVERIFY(again && again->isVisible() && !main.isVisible());
+        pickRow(*again, 12);
+        QCOMPARE(main.Label2->text(), QStringLiteral("课程：小学第一册(旧版) (12-12)"));
     }
 
     void endingWithExitWritesNothing() {
