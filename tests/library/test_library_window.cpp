@@ -288,6 +288,22 @@ class LibraryWindowTest : public QObject {
         QCOMPARE(CurrentCourseName, QStringLiteral("小学第一册(旧版)"));
     }
 
+    // The choice is stored in one save; when that fails the learner hears of
+    // every key, in order, and the window still closes.
+    void aChoiceThatCannotBeSavedIsReportedKeyByKey() {
+        QFile::remove(desktop_->root.path("User/tester.ini"));
+        QVERIFY(QDir().mkpath(desktop_->root.path("User/tester.ini")));
+        Form2& window = library();
+        window.show();
+        drag(window, 3, 6);
+        window.close();
+        QCOMPARE(desktop_->prompt.texts(),
+                 QStringList({"写名称出错！", "写序号出错！", "写全部出错！", "写词始出错！",
+                              "写词终出错！"}));
+        QVERIFY(!window.isVisible());
+        QVERIFY(!forms().existing<Form2>());
+    }
+
     void thePersonalLibraryIsNeverSaved() {
         QByteArray personal = platform::encodeText(u"mine#我的\r\nyours#你的\r\n");
         LibraryCipher::apply(personal, LibraryCipher::PersonalKey);
