@@ -174,8 +174,8 @@ void Form2::load() {
         const QFileInfo personal(libraryFilePath(LibraryCatalog::personalEntry().code));
         if (personal.isFile() && personal.size() > 0) List1->addItem(PersonalLibraryEntry);
     }
-    if (!ReadSetting(kSection, QStringLiteral("名称")).isEmpty()) {
-        CurrentCourseName = ReadSetting(kSection, QStringLiteral("名称")).trimmed();
+    if (const QString name = ReadSetting(kSection, QStringLiteral("名称")); !name.isEmpty()) {
+        CurrentCourseName = name.trimmed();
         const int saved = savedListPosition();
         List1->setCurrentRow(saved);
         if (chosenRow_ == saved) {
