@@ -72,8 +72,7 @@ QString courseFileMessage(FileProblem problem, const QString& name, const QStrin
             return course + QStringLiteral("的词库文件应是“") + path +
                    QStringLiteral(
                        "”，但那里是一个同名的文件夹，不是词库文件。"
-                       "请移走这个文件夹，") +
-                   reinstall;
+                       "请移走这个文件夹后再试。");
         case FileProblem::Unreadable:
             return course + QStringLiteral("的词库文件“") + path +
                    QStringLiteral(
