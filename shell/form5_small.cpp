@@ -16,7 +16,6 @@
 #include "platform/prompt.h"
 #include "platform/twips.h"
 #include "platform/window_timer.h"
-#include "shell/form6_main.h"
 #include "shell/form_registry.h"
 #include "shell/picture_strip.h"
 #include "shell/window_dragger.h"
@@ -426,7 +425,7 @@ void Form5::closeEvent(QCloseEvent* event) {
     settings_.save();
     hide();
     // However the window is closed, the learner is not left without one.
-    if (Form6* main = forms().existing<Form6>(); main && !main->closing() && !ending_) main->show();
+    if (!ending_) forms().returnToMainWindow();
     event->accept();
     forms().release(this);
 }

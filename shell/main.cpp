@@ -6,6 +6,7 @@
 #include "shell/fonts.h"
 #include "shell/form7_login.h"
 #include "shell/form_registry.h"
+#include "shell/window_directory.h"
 
 int main(int argc, char* argv[]) {
     // The root and the one-copy check come before any window: a second copy
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     tawen::installFonts();
 
+    tawen::registerWindows();
     tawen::forms().form<tawen::Form7>().show();
     const int status = QApplication::exec();
     tawen::forms().discardAll();

@@ -7,7 +7,6 @@
 
 #include "library/form2_library.h"
 #include "platform/window_timer.h"
-#include "shell/form6_main.h"
 #include "shell/form_registry.h"
 #include "shell/session.h"
 
@@ -36,10 +35,10 @@ QString StudyWindow::rangeEnd() const { return QString::number(cursor_.range().l
 void StudyWindow::readRange(const QString& hint) {
     const Form2& library = forms().form<Form2>();
     StatusPanel1->setText(QStringLiteral("课程：") + CurrentCourseName);
-    StatusPanel2->setText(QStringLiteral("学习：(") + library.Text3->text() + u'-' +
-                          library.Text1->text() + u')');
+    const StudyRange range = library.studyRange();
+    StatusPanel2->setText(QStringLiteral("学习：(") + range.asShown() + u')');
     StatusPanel3->setText(hint);
-    cursor_ = WordCursor(*library.words, library.studyRange());
+    cursor_ = WordCursor(*library.words, range);
 }
 
 void StudyWindow::showProgress() {
@@ -54,7 +53,7 @@ void StudyWindow::closeEvent(QCloseEvent* event) {
     for (platform::WindowTimer* timer : timers_) timer->setEnabled(false);
     settings_.save();
     hide();
-    if (Form6* main = forms().existing<Form6>(); main && !main->closing()) main->show();
+    forms().returnToMainWindow();
     event->accept();
     forms().release(this);
 }
