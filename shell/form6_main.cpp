@@ -154,7 +154,6 @@ void Form6::load() {
     }
     const QListWidgetItem* course = library.List1->currentItem();
     CurrentCourseName = course ? course->text().trimmed() : QString();
-    SettingsPath = settingsPathFor(CurrentUser);
     Label1->setText(QStringLiteral("用户：") + CurrentUser);
     if (!ReadSetting(QStringLiteral("词库"), QStringLiteral("名称")).isEmpty()) {
         Label2->setText(library.courseLine());

@@ -111,7 +111,6 @@ void Form7::createUser(const QString& name, const QString& password) {
     UserRegistry(UserRegistry::defaultPath()).append(record);
     // What is kept must be what was stored, or the next login finds other files.
     CurrentUser = decodeUserRecord(encodeUserRecord(record)).name;
-    SettingsPath = settingsPathFor(CurrentUser);
     writeDefaultSettings();
     showMainWindow();
 }

@@ -56,7 +56,7 @@ constexpr std::array kDefaults = {
 std::span<const SettingDefault> defaultSettings() { return kDefaults; }
 
 QString ReadSetting(const QString& section, const QString& key) {
-    return platform::readIniValue(SettingsPath, section, key);
+    return platform::readIniValue(SettingsPath(), section, key);
 }
 
 QString writeFailureMessage(const QString& section, const QString& key) {
@@ -68,13 +68,13 @@ QString writeFailureMessage(const QString& section, const QString& key) {
 }
 
 bool WriteSetting(const QString& section, const QString& key, const QString& value) {
-    if (platform::writeIniValue(SettingsPath, section, key, value)) return true;
+    if (platform::writeIniValue(SettingsPath(), section, key, value)) return true;
     platform::prompt().message(writeFailureMessage(section, key));
     return false;
 }
 
 bool WriteSettings(const QString& section, const QList<platform::IniEntry>& entries) {
-    if (platform::writeIniSection(SettingsPath, section, entries)) return true;
+    if (platform::writeIniSection(SettingsPath(), section, entries)) return true;
     for (const platform::IniEntry& entry : entries)
         platform::prompt().message(writeFailureMessage(section, entry.key));
     return false;

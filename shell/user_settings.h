@@ -6,7 +6,7 @@
 
 #include <span>
 
-// The per-user settings file at SettingsPath. Each window reads its own
+// The per-user settings file at SettingsPath(). Each window reads its own
 // section when it loads and writes the whole section back when it closes.
 namespace tawen {
 

@@ -72,7 +72,6 @@ class LibraryWindowTest : public QObject {
     void init() {
         desktop_ = std::make_unique<Desktop>();
         CurrentUser = QStringLiteral("tester");
-        SettingsPath = settingsPathFor(CurrentUser);
         writeDefaultSettings();
     }
 

@@ -67,7 +67,6 @@ class LoginTest : public QObject {
         root_ = &desktop_->root;
         prompt_ = &desktop_->prompt;
         CurrentUser.clear();
-        SettingsPath.clear();
     }
 
     void cleanup() { forms().discardAll(); }
@@ -91,7 +90,7 @@ class LoginTest : public QObject {
         logInAs("bob", "pw1");
         QCOMPARE(registryBytes(), encodeUserRecord({"bob", "pw1"}));
         QCOMPARE(CurrentUser, QStringLiteral("bob"));
-        QCOMPARE(SettingsPath, root_->path("User/bob.ini"));
+        QCOMPARE(SettingsPath(), root_->path("User/bob.ini"));
         QVERIFY(root_->read("User/bob.ini").startsWith(platform::encodeText(u"[词库]\r\n名称=")));
         Form6* main = forms().existing<Form6>();
         QVERIFY(main && main->isVisible());

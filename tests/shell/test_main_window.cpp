@@ -30,7 +30,6 @@ class MainWindowTest : public QObject {
 
     void startAs(const QString& user) {
         CurrentUser = user;
-        SettingsPath = settingsPathFor(CurrentUser);
     }
 
     Form6& openMain() {
@@ -66,7 +65,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(main.Label2->text(), QStringLiteral("课程：小学第一册(旧版) (1-50)"));
         QCOMPARE(main.Label3->text(), QString());
         QCOMPARE(CurrentCourseName, QStringLiteral("小学第一册(旧版)"));
-        QCOMPARE(SettingsPath, desktop_->root.path("User/tester.ini"));
+        QCOMPARE(SettingsPath(), desktop_->root.path("User/tester.ini"));
         QCOMPARE(desktop_->speech.registrations, 1);
         // The library window is loaded, hidden, with the course in its table.
         Form2* library = forms().existing<Form2>();
@@ -80,7 +79,6 @@ class MainWindowTest : public QObject {
         desktop_->root.write("User/tester.ini",
                              platform::encodeText(u"[词库]\r\n名称=大学四级英语\r\n序号=63\r\n"
                                                   u"全部=False\r\n词始=5\r\n词终=9\r\n"));
-        SettingsPath.clear();
         Form6& main = openMain();
         QCOMPARE(main.Label2->text(), QStringLiteral("课程：大学四级英语 (5-9)"));
         const Form2* library = forms().existing<Form2>();

@@ -129,7 +129,6 @@ class SmallWindowTest : public QObject {
     void init() {
         desktop_ = std::make_unique<Desktop>();
         CurrentUser = QStringLiteral("tester");
-        SettingsPath = settingsPathFor(CurrentUser);
     }
 
     void cleanup() {

@@ -48,9 +48,9 @@ class UserSettingsTest : public QObject {
 
     void missingFileReadsEmptyAndCreatesNothing() {
         TempRoot root;
-        SettingsPath = root.path("User/nobody.ini");
+        CurrentUser = QStringLiteral("nobody");
         QCOMPARE(ReadSetting("词库", "名称"), QString());
-        QVERIFY(!QFileInfo::exists(SettingsPath));
+        QVERIFY(!QFileInfo::exists(SettingsPath()));
     }
 
     void writeReplacesInPlaceAndKeepsOrder() {
@@ -67,7 +67,7 @@ class UserSettingsTest : public QObject {
 
     void chineseValueRoundTripsAsGb18030() {
         TempRoot root;
-        SettingsPath = root.path("User/学生.ini");
+        CurrentUser = QStringLiteral("学生");
         QVERIFY(WriteSetting("词库", "名称", "大学四级英语"));
         QCOMPARE(ReadSetting("词库", "名称"), QStringLiteral("大学四级英语"));
         const QByteArray onDisk = root.read("User/学生.ini");
@@ -77,7 +77,7 @@ class UserSettingsTest : public QObject {
 
     void newUserFileHoldsTheFiveSectionsInOrder() {
         TempRoot root;
-        SettingsPath = root.path("User/bob.ini");
+        CurrentUser = QStringLiteral("bob");
         RecordingPrompt& prompt = installRecordingPrompt();
         writeDefaultSettings();
         QVERIFY(prompt.messages.isEmpty());
@@ -111,7 +111,7 @@ class UserSettingsTest : public QObject {
             QDir().mkpath(users);
             QFile::setPermissions(users, QFile::ReadOwner | QFile::ExeOwner);
         }
-        SettingsPath = root.path("User/bob.ini");
+        CurrentUser = QStringLiteral("bob");
         RecordingPrompt& prompt = installRecordingPrompt();
         writeDefaultSettings();
         QCOMPARE(prompt.messages.size(), 38);
@@ -123,16 +123,16 @@ class UserSettingsTest : public QObject {
         QCOMPARE(prompt.messages[35].text, QStringLiteral("间隔时间出错！"));
         QVERIFY(prompt.messages[36].text.contains(QStringLiteral("位置X")));
         QVERIFY(prompt.messages[37].text.contains(QStringLiteral("位置Y")));
-        QVERIFY(!QFileInfo::exists(SettingsPath));
+        QVERIFY(!QFileInfo::exists(SettingsPath()));
         QFile::setPermissions(users, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void failedWriteLeavesTheEarlierValue() {
         TempRoot root;
-        SettingsPath = root.path("User/bob.ini");
+        CurrentUser = QStringLiteral("bob");
         QVERIFY(WriteSetting("巩固", "许错遍数", "3"));
         if (geteuid() == 0) QSKIP("root writes into read-only files");
-        QFile::setPermissions(SettingsPath, QFile::ReadOwner);
+        QFile::setPermissions(SettingsPath(), QFile::ReadOwner);
         RecordingPrompt& prompt = installRecordingPrompt();
         QVERIFY(!WriteSetting("巩固", "许错遍数", "5"));
         QCOMPARE(prompt.texts(), QStringList{QStringLiteral("许错遍数出错！")});

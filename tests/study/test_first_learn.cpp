@@ -78,7 +78,6 @@ class FirstLearnTest : public QObject {
     void init() {
         desktop_ = std::make_unique<Desktop>();
         CurrentUser = QStringLiteral("tester");
-        SettingsPath = settingsPathFor(CurrentUser);
     }
 
     void cleanup() {
@@ -503,7 +502,7 @@ class FirstLearnTest : public QObject {
     void eachFailedWriteShowsItsKeyAndTheCloseGoesOn() {
         writeSettings(1, 10);
         Form8& window = open();
-        SettingsPath = desktop_->root.path("missing/folder/tester.ini");
+        CurrentUser = QStringLiteral("../missing/folder/tester");
         close(window);
         QCOMPARE(
             desktop_->prompt.texts(),
