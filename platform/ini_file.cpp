@@ -121,4 +121,13 @@ bool writeIniSection(const QString& path, QStringView section, const QList<IniEn
     return save(path, lines);
 }
 
+bool writeIniFile(const QString& path, const QList<IniSection>& sections) {
+    QStringList lines;
+    for (const IniSection& section : sections) {
+        lines << u'[' + section.name + u']';
+        for (const IniEntry& entry : section.entries) lines << entry.key + u'=' + entry.value;
+    }
+    return save(path, lines);
+}
+
 }  // namespace platform

@@ -26,6 +26,10 @@ namespace {
 
 const QString kNewUserHint = QStringLiteral("[新用户请登记]");
 const QString kNoticeTitle = QStringLiteral("提示");
+const QString kErrorTitle = QStringLiteral("错误提示");
+const QString kRegistryWriteFailed = QStringLiteral(
+    "新用户登记失败：无法写入用户名单 system/List.sys。\n"
+    "请检查磁盘是否已满、文件夹是否可写，然后再试。");
 
 }  // namespace
 
@@ -108,10 +112,16 @@ void Form7::logIn(const QString& storedName) {
 
 void Form7::createUser(const QString& name, const QString& password) {
     const UserRecord record{name, password};
-    UserRegistry(UserRegistry::defaultPath()).append(record);
     // What is kept must be what was stored, or the next login finds other files.
     CurrentUser = decodeUserRecord(encodeUserRecord(record)).name;
+    // The whole settings file comes first: a listed user always has one, and
+    // a file left without its record is simply written again next time.
     writeDefaultSettings();
+    if (!UserRegistry(UserRegistry::defaultPath()).append(record)) {
+        CurrentUser.clear();
+        platform::prompt().message(kRegistryWriteFailed, kErrorTitle);
+        return;
+    }
     showMainWindow();
 }
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringEncoder>
 #include <QStyle>
 #include <QTest>
 
@@ -18,6 +19,61 @@
 #include "shell/user_registry.h"
 
 using namespace tawen;
+
+namespace {
+
+QByteArray gb18030(QStringView text) {
+    QStringEncoder encoder("GB18030");
+    return encoder.encode(text);
+}
+
+// A new user's whole settings file, byte for byte.
+const QByteArray kNewUserFile = gb18030(
+    u"[词库]\r\n"
+    u"名称=小学英语第一册\r\n"
+    u"序号=0\r\n"
+    u"全部=True\r\n"
+    u"词始=1\r\n"
+    u"词终=50\r\n"
+    u"[初记]\r\n"
+    u"英文发音=1\r\n"
+    u"打乱词序=0\r\n"
+    u"显示英文=1\r\n"
+    u"显示中文=1\r\n"
+    u"显示相似=1\r\n"
+    u"同时出现=0\r\n"
+    u"缓出中文=True\r\n"
+    u"缓出英文=False\r\n"
+    u"朗读遍数=1\r\n"
+    u"间隔秒数=3\r\n"
+    u"[复习]\r\n"
+    u"打乱词序=0\r\n"
+    u"读出英文=1\r\n"
+    u"听声选择=0\r\n"
+    u"选错复读=1\r\n"
+    u"中文选项=True\r\n"
+    u"英文选项=False\r\n"
+    u"[巩固]\r\n"
+    u"显示中文=1\r\n"
+    u"打乱次序=0\r\n"
+    u"英语读音=1\r\n"
+    u"显示提示=1\r\n"
+    u"许错遍数=3\r\n"
+    u"隔读秒数=3\r\n"
+    u"[小窗口]\r\n"
+    u"英文发音=True\r\n"
+    u"打乱词序=False\r\n"
+    u"单行显示=False\r\n"
+    u"双行显示=True\r\n"
+    u"同时出现=False\r\n"
+    u"缓出中文=True\r\n"
+    u"缓出英文=False\r\n"
+    u"读词遍数=1\r\n"
+    u"间隔时间=3\r\n"
+    u"位置X=3800\r\n"
+    u"位置Y=3800\r\n");
+
+}  // namespace
 
 // Drives the login window as a learner does: typing into the boxes and
 // pressing 登录 or Enter, then looks at the windows and the files.
@@ -86,12 +142,15 @@ class LoginTest : public QObject {
                  int('*'));
     }
 
+    // A file left by a creation that never reached the list is replaced whole.
     void newUserIsCreatedAndLoggedIn() {
+        root_->write("User/bob.ini", "[old]\r\nkept=1\r\n");
         logInAs("bob", "pw1");
-        QCOMPARE(registryBytes(), encodeUserRecord({"bob", "pw1"}));
+        QCOMPARE(registryBytes(),
+                 QByteArray("bob") + QByteArray(15, ' ') + "pw1" + QByteArray(15, ' '));
         QCOMPARE(CurrentUser, QStringLiteral("bob"));
         QCOMPARE(SettingsPath(), root_->path("User/bob.ini"));
-        QVERIFY(root_->read("User/bob.ini").startsWith(platform::encodeText(u"[词库]\r\n名称=")));
+        QCOMPARE(root_->read("User/bob.ini"), kNewUserFile);
         Form6* main = forms().existing<Form6>();
         QVERIFY(main && main->isVisible());
         QCOMPARE(main->Label1->text(), QStringLiteral("用户：bob"));
@@ -221,6 +280,24 @@ class LoginTest : public QObject {
         QCOMPARE(CurrentUser, QStringLiteral("王小明王小明王小明"));
         QCOMPARE(registryBytes().size(), 36);
         QVERIFY(prompt_->messages.isEmpty());
+    }
+
+    // As if the program died between the two saves: the learner is told, is
+    // not logged in, and can try again from the same window.
+    void aNewUserWhoCannotBeListedIsNotLoggedIn() {
+        QVERIFY(QDir(root_->path("system")).mkdir("List.sys"));
+        Form7& window = login();
+        window.show();
+        logInAs("fay", "pw");
+        QCOMPARE(prompt_->messages.size(), 1);
+        QCOMPARE(prompt_->messages[0].title, QStringLiteral("错误提示"));
+        QCOMPARE(prompt_->messages[0].text,
+                 QStringLiteral("新用户登记失败：无法写入用户名单 system/List.sys。\n"
+                                "请检查磁盘是否已满、文件夹是否可写，然后再试。"));
+        QCOMPARE(forms().existing<Form7>(), &window);
+        QVERIFY(window.isVisible());
+        QVERIFY(!forms().existing<Form6>());
+        QCOMPARE(CurrentUser, QString());
     }
 
     void missingUserFolderReportsEachKeyAndStillLogsIn() {

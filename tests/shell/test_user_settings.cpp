@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include "fakes/file_size_limit.h"
 #include "fakes/recording_prompt.h"
 #include "fakes/temp_root.h"
 #include "platform/ini_file.h"
@@ -137,6 +138,27 @@ class UserSettingsTest : public QObject {
         QVERIFY(!WriteSetting("巩固", "许错遍数", "5"));
         QCOMPARE(prompt.texts(), QStringList{QStringLiteral("许错遍数出错！")});
         QCOMPARE(ReadSetting("巩固", "许错遍数"), QStringLiteral("3"));
+    }
+
+    // The disk fills up while the new file is being written.
+    void aSaveThatFailsHalfWayLeavesTheFileByteForByte() {
+        TempRoot root;
+        CurrentUser = QStringLiteral("bob");
+        QVERIFY(writeDefaultSettings());
+        const QByteArray before = root.read("User/bob.ini");
+        RecordingPrompt& prompt = installRecordingPrompt();
+        {
+            const FileSizeLimit fullAfter(before.size() / 2);
+            QVERIFY(!WriteSettings("初记", {{"英文发音", "0"}, {"朗读遍数", "5"}}));
+            QVERIFY(!WriteSetting("词库", "名称", "大学四级英语"));
+            QVERIFY(!writeDefaultSettings());
+        }
+        QCOMPARE(root.read("User/bob.ini"), before);
+        QCOMPARE(prompt.messages.size(), 3 + 38);
+        QCOMPARE(prompt.texts().first(4),
+                 (QStringList{"英文发音出错！", "朗读遍数出错！", "写名称出错！", "写名称出错！"}));
+        QCOMPARE(QDir(root.path("User")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"bob.ini"});
     }
 
     void failureMessagesOfTheOtherSections() {
