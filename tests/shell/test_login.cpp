@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStringEncoder>
 #include <QStyle>
 #include <QTest>
@@ -210,8 +211,8 @@ class LoginTest : public QObject {
                                  << "pw";
         QTest::newRow("blank name") << "   "
                                     << "pw";
-        QTest::newRow("hint left in place") << "[新用户请登记]"
-                                            << "pw";
+        QTest::newRow("hint left, no password") << "[新用户请登记]"
+                                                << "";
     }
 
     void emptyNameOrPasswordDoesNothing() {
@@ -224,6 +225,65 @@ class LoginTest : public QObject {
         QVERIFY(prompt_->messages.isEmpty());
         QCOMPARE(registryBytes(), QByteArray());
         QVERIFY(QDir(root_->path("User")).isEmpty());
+    }
+
+    void theHintLeftAsTheNameAsksForAName() {
+        Form7& window = login();
+        QTest::keyClicks(window.Text1, "pw");
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        QCOMPARE(prompt_->messages.size(), 1);
+        QCOMPARE(prompt_->messages[0].title, QStringLiteral("提示"));
+        QCOMPARE(prompt_->messages[0].text,
+                 QStringLiteral("请先在“用户：”框中选择或输入用户名，再按“登录”。"));
+        QCOMPARE(forms().existing<Form7>(), &window);
+        QCOMPARE(window.Combo1->currentText(), QStringLiteral("[新用户请登记]"));
+        QVERIFY(!forms().existing<Form6>());
+        QCOMPARE(registryBytes(), QByteArray());
+        QVERIFY(QDir(root_->path("User")).isEmpty());
+    }
+
+    // Typed key by key and left with Tab, as a learner moves to the password.
+    void aTypedNameStaysAsTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("other letter case") << "Alice";
+        QTest::newRow("beginning of a stored name") << "bo";
+    }
+
+    void aTypedNameStaysAsTyped() {
+        QFETCH(QString, typed);
+        createUsers({{"alice", "1"}, {"bob", "2"}});
+        Form7& window = login();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClicks(window.Combo1->lineEdit(), typed);
+        QTest::keyClick(window.Combo1->lineEdit(), Qt::Key_Tab);
+        QVERIFY(window.Text1->hasFocus());
+        QCOMPARE(window.Combo1->currentText(), typed);
+        QTest::keyClicks(window.Text1, "new");
+        QTest::keyClick(window.Text1, Qt::Key_Return);
+        QVERIFY(prompt_->messages.isEmpty());
+        QCOMPARE(CurrentUser, typed);
+        QCOMPARE(registryBytes().size(), 3 * 36);
+    }
+
+    // Centred by the size the layout gives it, also the copy that follows a
+    // wrong password.
+    void theWindowIsCentredWhereverItIsShown() {
+        createUsers({{"bob", "pw1"}});
+        auto expectCentred = [](Form7& window) {
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            // The desktop adds the frame after the window is placed: a few
+            // pixels off, where the default size put it some 170 off.
+            const QPoint centre = window.screen()->availableGeometry().center();
+            QVERIFY((window.frameGeometry().center() - centre).manhattanLength() <= 8);
+        };
+        Form7& first = login();
+        first.show();
+        expectCentred(first);
+        logInAs("bob", "wrong");
+        Form7* fresh = forms().existing<Form7>();
+        QVERIFY(fresh && fresh != &first);
+        expectCentred(*fresh);
     }
 
     void letterCaseMakesAnotherUser() {
