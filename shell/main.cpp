@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
         platform::prompt().message(
             QStringLiteral("塔文英语单词无法启动：不能在文件夹“%1”中建立文件 tawen.lock。\n"
                            "请检查该文件夹是否可写、磁盘是否已满，然后再试。")
-                .arg(QDir::toNativeSeparators(platform::WindowsDir())),
+                .arg(QDir::toNativeSeparators(QDir::cleanPath(platform::WindowsDir()))),
             QStringLiteral("错误提示"));
         return 1;
     }
