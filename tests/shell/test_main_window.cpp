@@ -28,9 +28,7 @@ class MainWindowTest : public QObject {
 
     QByteArray settingsBytes() const { return desktop_->root.read("User/tester.ini"); }
 
-    void startAs(const QString& user) {
-        CurrentUser = user;
-    }
+    void startAs(const QString& user) { CurrentUser = user; }
 
     Form6& openMain() {
         Form6& main = forms().form<Form6>();
