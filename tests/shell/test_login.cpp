@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "fakes/desktop.h"
+#include "fakes/file_size_limit.h"
 #include "platform/text_codec.h"
 #include "shell/form6_main.h"
 #include "shell/form7_login.h"
@@ -343,12 +344,28 @@ class LoginTest : public QObject {
     }
 
     // As if the program died between the two saves: the learner is told, is
-    // not logged in, and can try again from the same window.
+    // not logged in, and can try again from the same window. The settings,
+    // written first, are whole; the list is as it was.
+    void aNewUserWhoCannotBeListedIsNotLoggedIn_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("list cannot be written") << "folder";
+        QTest::newRow("disk fills while the list is written") << "full";
+    }
+
     void aNewUserWhoCannotBeListedIsNotLoggedIn() {
-        QVERIFY(QDir(root_->path("system")).mkdir("List.sys"));
+        QFETCH(QString, fault);
+        if (fault == "folder") QVERIFY(QDir(root_->path("system")).mkdir("List.sys"));
+        // A list longer than a settings file, so that only the list overflows.
+        const UserRegistry registry(UserRegistry::defaultPath());
+        for (int n = 0; fault == "full" && n < 30; ++n)
+            QVERIFY(registry.append({QStringLiteral("u%1").arg(n), "pw"}));
+        const QByteArray registryBefore = registryBytes();
         Form7& window = login();
         window.show();
+        std::optional<FileSizeLimit> full;
+        if (fault == "full") full.emplace(registryBefore.size() + 18);
         logInAs("fay", "pw");
+        full.reset();
         QCOMPARE(prompt_->messages.size(), 1);
         QCOMPARE(prompt_->messages[0].title, QStringLiteral("错误提示"));
         QCOMPARE(prompt_->messages[0].text,
@@ -358,6 +375,8 @@ class LoginTest : public QObject {
         QVERIFY(window.isVisible());
         QVERIFY(!forms().existing<Form6>());
         QCOMPARE(CurrentUser, QString());
+        QCOMPARE(registryBytes(), registryBefore);
+        QCOMPARE(root_->read("User/fay.ini"), kNewUserFile);
     }
 
     void missingUserFolderReportsEachKeyAndStillLogsIn() {
