@@ -165,7 +165,6 @@ void Form2::buildControls() {
 }
 
 void Form2::load() {
-    SettingsPath = settingsPathFor(CurrentUser);
     {
         const QSignalBlocker quiet(List1);
         for (const CatalogEntry& course : LibraryCatalog::courses())

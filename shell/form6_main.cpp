@@ -15,6 +15,7 @@
 #include "platform/audio_outputs.h"
 #include "platform/launcher.h"
 #include "platform/prompt.h"
+#include "platform/single_instance.h"
 #include "shell/about/form12_about.h"
 #include "shell/about/help_viewer.h"
 #include "shell/about/links.h"
@@ -156,7 +157,6 @@ void Form6::load() {
     }
     const QListWidgetItem* course = library.List1->currentItem();
     CurrentCourseName = course ? course->text().trimmed() : QString();
-    SettingsPath = settingsPathFor(CurrentUser);
     Label1->setText(QStringLiteral("用户：") + CurrentUser);
     // The library window's own load has just chosen the saved course (or
     // the first one); choosing it again here would load it a second time.
@@ -181,7 +181,11 @@ void Form6::showChosenCourse(const QString& courseLine) {
 }
 
 void Form6::restart() {
+    // The lock goes first: however long this copy takes to end, the copy vexo
+    // starts must not find it still held.
+    const bool lockWasHeld = platform::programInstance().release();
     if (!platform::startProgram(QStringLiteral("vexo"))) {
+        if (lockWasHeld) platform::programInstance().acquire();
         platform::prompt().message(
             QStringLiteral("无法启动 vexo，不能更换用户。请重新安装塔文英语单词后再试。"),
             QStringLiteral("错误提示"));

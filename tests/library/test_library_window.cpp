@@ -96,7 +96,6 @@ class LibraryWindowTest : public QObject {
     void init() {
         desktop_ = std::make_unique<Desktop>();
         CurrentUser = QStringLiteral("tester");
-        SettingsPath = settingsPathFor(CurrentUser);
         writeDefaultSettings();
     }
 

@@ -33,10 +33,7 @@ class MainWindowTest : public QObject {
 
     QByteArray settingsBytes() const { return desktop_->root.read("User/tester.ini"); }
 
-    void startAs(const QString& user) {
-        CurrentUser = user;
-        SettingsPath = settingsPathFor(CurrentUser);
-    }
+    void startAs(const QString& user) { CurrentUser = user; }
 
     Form6& openMain() {
         Form6& main = forms().form<Form6>();
@@ -71,7 +68,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(main.Label2->text(), QStringLiteral("课程：小学第一册(旧版) (1-50)"));
         QCOMPARE(main.Label3->text(), QString());
         QCOMPARE(CurrentCourseName, QStringLiteral("小学第一册(旧版)"));
-        QCOMPARE(SettingsPath, desktop_->root.path("User/tester.ini"));
+        QCOMPARE(SettingsPath(), desktop_->root.path("User/tester.ini"));
         QCOMPARE(desktop_->speech.registrations, 1);
         // The library window is loaded, hidden, with the course in its table.
         Form2* library = forms().existing<Form2>();
@@ -85,7 +82,6 @@ class MainWindowTest : public QObject {
         desktop_->root.write("User/tester.ini",
                              platform::encodeText(u"[词库]\r\n名称=大学四级英语\r\n序号=63\r\n"
                                                   u"全部=False\r\n词始=5\r\n词终=9\r\n"));
-        SettingsPath.clear();
         Form6& main = openMain();
         QCOMPARE(main.Label2->text(), QStringLiteral("课程：大学四级英语 (5-9)"));
         const Form2* library = forms().existing<Form2>();

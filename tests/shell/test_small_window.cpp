@@ -131,7 +131,6 @@ class SmallWindowTest : public QObject {
     void init() {
         desktop_ = std::make_unique<Desktop>();
         CurrentUser = QStringLiteral("tester");
-        SettingsPath = settingsPathFor(CurrentUser);
     }
 
     void cleanup() {
@@ -426,7 +425,7 @@ class SmallWindowTest : public QObject {
         QTest::mouseMove(window, grip + QPoint(100, 40));
         QTest::mouseRelease(window, Qt::LeftButton, {}, grip + QPoint(100, 40));
         const QPoint placed = window->pos();
-        FileSaves saves(SettingsPath);
+        FileSaves saves(SettingsPath());
         QVERIFY(saves.watching());
         window->mnuback->trigger();
         QVERIFY(!forms().existing<Form5>());

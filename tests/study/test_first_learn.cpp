@@ -93,7 +93,6 @@ class FirstLearnTest : public QObject {
     void init() {
         desktop_ = std::make_unique<Desktop>();
         CurrentUser = QStringLiteral("tester");
-        SettingsPath = settingsPathFor(CurrentUser);
     }
 
     void cleanup() {
@@ -482,7 +481,7 @@ class FirstLearnTest : public QObject {
         window.UpDown2->stepDown();
         QCOMPARE(window.Text4->text(), QStringLiteral("3"));
         QCOMPARE(window.Text3->text(), QStringLiteral("2"));
-        FileSaves saves(SettingsPath);
+        FileSaves saves(SettingsPath());
         QVERIFY(saves.watching());
         close(window);
         QCOMPARE(saves.count(), 1);
@@ -542,7 +541,7 @@ class FirstLearnTest : public QObject {
     void eachFailedWriteShowsItsKeyAndTheCloseGoesOn() {
         writeSettings(1, 10);
         Form8& window = open();
-        SettingsPath = desktop_->root.path("missing/folder/tester.ini");
+        CurrentUser = QStringLiteral("../missing/folder/tester");
         close(window);
         QCOMPARE(
             desktop_->prompt.texts(),
