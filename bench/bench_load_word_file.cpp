@@ -13,7 +13,6 @@
 #include "library/library_files.h"
 #include "platform/paths.h"
 #include "platform/text_codec.h"
-#include "shell/session.h"
 
 namespace {
 
@@ -55,7 +54,6 @@ class GeneratedLibrary {
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != size_) {
             throw std::runtime_error("cannot write the generated library");
         }
-        CurrentLibraryCode = QStringLiteral("generated");
     }
 
     qsizetype size() const { return size_; }
@@ -69,7 +67,8 @@ void LoadWordFileFullLibrary(benchmark::State& state) {
     const GeneratedLibrary library;
     WordTable table;
     for (auto _ : state) {
-        if (!LoadWordFile(LibraryCipher::CourseKey, table)) state.SkipWithError("not loaded");
+        if (!LoadWordFile(QStringLiteral("generated"), LibraryCipher::CourseKey, table))
+            state.SkipWithError("not loaded");
     }
     if (table.wordCount() != MaxWordRows) state.SkipWithError("wrong row count");
     state.SetBytesProcessed(state.iterations() * library.size());
