@@ -6,7 +6,7 @@
 //   - the program's resident memory once the main window has settled.
 // A window counts as painted when its pixels are no longer all one colour
 // (the server's root is black, so an unpainted window is black).
-//   bench_startup [runs] [tawen stage folder]
+//   bench_startup [runs] [tawen stage folder] [baseline program]
 
 // Qt's headers must come before Xlib's, whose macros clash with them.
 #include "bench/generated_library.h"
@@ -178,6 +178,19 @@ class ScreenWatch {
     Display* display_;
 };
 
+// The CPU time all threads of the process have had so far.
+double cpuMilliseconds(pid_t pid) {
+    double total = 0;
+    const fs::path tasks = "/proc/" + std::to_string(pid) + "/task";
+    std::error_code ignored;
+    for (const fs::directory_entry& task : fs::directory_iterator(tasks, ignored)) {
+        std::ifstream schedstat(task.path() / "schedstat");
+        double nanoseconds = 0;
+        if (schedstat >> nanoseconds) total += nanoseconds / 1e6;
+    }
+    return total;
+}
+
 double residentMiB(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
@@ -233,20 +246,25 @@ struct Series {
     }
 };
 
+struct Taken {
+    double elapsed;
+    double cpu;
+};
+
 // Exec to the first window painted.
-double startUp(ScreenWatch& screen, const std::string& display, const std::string& program,
-               pid_t& pid, Window& window) {
+Taken startUp(ScreenWatch& screen, const std::string& display, const std::string& program,
+              pid_t& pid, Window& window) {
     screen.forgetEvents();
     const Clock::time_point start = Clock::now();
     pid = spawn({program}, display);
     window = screen.nextMapped(None, start + 20s);
     screen.waitPainted(window, start + 20s);
-    return millisecondsBetween(start, Clock::now());
+    return {millisecondsBetween(start, Clock::now()), cpuMilliseconds(pid)};
 }
 
 struct LoginFigures {
-    double startUp;
-    double login;
+    Taken startUp;
+    Taken login;
     double resident;
 };
 
@@ -264,11 +282,12 @@ LoginFigures startAndLogIn(ScreenWatch& screen, const std::string& display,
     screen.type("pw123");
     std::this_thread::sleep_for(200ms);
     screen.forgetEvents();
+    const double cpuBefore = cpuMilliseconds(pid);
     const Clock::time_point enter = Clock::now();
     screen.press("Return");
     const Window main = screen.nextMapped(login, enter + 20s);
     screen.waitPainted(main, enter + 20s);
-    figures.login = millisecondsBetween(enter, Clock::now());
+    figures.login = {millisecondsBetween(enter, Clock::now()), cpuMilliseconds(pid) - cpuBefore};
     // Whatever the main window set going in the background has done by now.
     std::this_thread::sleep_for(1500ms);
     figures.resident = residentMiB(pid);
@@ -281,6 +300,7 @@ LoginFigures startAndLogIn(ScreenWatch& screen, const std::string& display,
 int main(int argc, char* argv[]) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     const fs::path stage = argc > 2 ? fs::path(argv[2]) : fs::path(TAWEN_STAGE_DIR);
+    const std::string baseline = argc > 3 ? argv[3] : BARE_WINDOW;
     try {
         const XServer server;
         ScreenWatch screen(server.name());
@@ -290,34 +310,45 @@ int main(int argc, char* argv[]) {
         startAndLogIn(screen, server.name(), copy.program());
 
         Series bare{"bare Qt window: exec to painted", "ms", {}};
+        Series bareCpu{"  CPU time", "ms", {}};
         Series tawen{"tawen login window: exec to painted", "ms", {}};
+        Series tawenCpu{"  CPU time", "ms", {}};
         Series ratio{"  ratio to the bare window", "x", {}};
         Series login{"login to main window painted", "ms", {}};
+        Series loginCpu{"  CPU time", "ms", {}};
         Series resident{"resident memory, course loaded", "MiB", {}};
         for (int run = 0; run < runs; ++run) {
             // The two programs take turns going first.
             const auto measureBare = [&] {
                 pid_t pid;
                 Window window;
-                bare.values.push_back(startUp(screen, server.name(), BARE_WINDOW, pid, window));
+                const Taken taken = startUp(screen, server.name(), baseline, pid, window);
+                bare.values.push_back(taken.elapsed);
+                bareCpu.values.push_back(taken.cpu);
                 end(pid);
             };
             if (run % 2 == 0) measureBare();
             const LoginFigures figures = startAndLogIn(screen, server.name(), copy.program());
             if (run % 2 == 1) measureBare();
-            tawen.values.push_back(figures.startUp);
-            login.values.push_back(figures.login);
+            tawen.values.push_back(figures.startUp.elapsed);
+            tawenCpu.values.push_back(figures.startUp.cpu);
+            ratio.values.push_back(figures.startUp.elapsed / bare.values.back());
+            login.values.push_back(figures.login.elapsed);
+            loginCpu.values.push_back(figures.login.cpu);
             resident.values.push_back(figures.resident);
-            ratio.values.push_back(figures.startUp / bare.values.back());
         }
         std::printf("start-up and login, %d interleaved runs, tawen from %s\n", runs,
                     stage.c_str());
         bare.print();
+        bareCpu.print();
         tawen.print();
+        tawenCpu.print();
         ratio.print();
-        std::printf("  ratio of the medians: %.2fx\n", tawen.median() / bare.median());
+        std::printf("  ratio of the medians: %.2fx elapsed, %.2fx CPU\n",
+                    tawen.median() / bare.median(), tawenCpu.median() / bareCpu.median());
         login.print();
-        std::printf("  ratio to the bare window's start:  %.2fx\n", login.median() / bare.median());
+        loginCpu.print();
+        std::printf("  ratio to the bare window's start: %.2fx\n", login.median() / bare.median());
         resident.print();
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "bench_startup: %s\n", failure.what());
