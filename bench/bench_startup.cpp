@@ -1,6 +1,7 @@
 // Start-up and login as the learner sees them, in a private X server:
 //   - from exec to the login window painted, with a bare Qt 6 window as the
-//     baseline measured in the same run (the two programs take turns);
+//     baseline measured in the same run (the programs take turns), and a bare
+//     window holding the login window's kinds of controls beside it;
 //   - from Enter in the login window to the main window painted, with a
 //     saved course of 32,766 words;
 //   - the program's resident memory once the main window has settled.
@@ -252,11 +253,11 @@ struct Taken {
 };
 
 // Exec to the first window painted.
-Taken startUp(ScreenWatch& screen, const std::string& display, const std::string& program,
-              pid_t& pid, Window& window) {
+Taken startUp(ScreenWatch& screen, const std::string& display,
+              const std::vector<std::string>& command, pid_t& pid, Window& window) {
     screen.forgetEvents();
     const Clock::time_point start = Clock::now();
-    pid = spawn({program}, display);
+    pid = spawn(command, display);
     window = screen.nextMapped(None, start + 20s);
     screen.waitPainted(window, start + 20s);
     return {millisecondsBetween(start, Clock::now()), cpuMilliseconds(pid)};
@@ -274,7 +275,7 @@ LoginFigures startAndLogIn(ScreenWatch& screen, const std::string& display,
     pid_t pid;
     Window login;
     LoginFigures figures{};
-    figures.startUp = startUp(screen, display, program, pid, login);
+    figures.startUp = startUp(screen, display, {program}, pid, login);
     screen.focus(login);
     std::this_thread::sleep_for(300ms);
     screen.type("bench");
@@ -311,25 +312,29 @@ int main(int argc, char* argv[]) {
 
         Series bare{"bare Qt window: exec to painted", "ms", {}};
         Series bareCpu{"  CPU time", "ms", {}};
+        Series controls{"bare window with login controls", "ms", {}};
+        Series controlsCpu{"  CPU time", "ms", {}};
         Series tawen{"tawen login window: exec to painted", "ms", {}};
         Series tawenCpu{"  CPU time", "ms", {}};
         Series ratio{"  ratio to the bare window", "x", {}};
         Series login{"login to main window painted", "ms", {}};
         Series loginCpu{"  CPU time", "ms", {}};
         Series resident{"resident memory, course loaded", "MiB", {}};
+        const auto measure = [&](const std::vector<std::string>& command, Series& elapsed,
+                                 Series& cpu) {
+            pid_t pid;
+            Window window;
+            const Taken taken = startUp(screen, server.name(), command, pid, window);
+            elapsed.values.push_back(taken.elapsed);
+            cpu.values.push_back(taken.cpu);
+            end(pid);
+        };
         for (int run = 0; run < runs; ++run) {
-            // The two programs take turns going first.
-            const auto measureBare = [&] {
-                pid_t pid;
-                Window window;
-                const Taken taken = startUp(screen, server.name(), baseline, pid, window);
-                bare.values.push_back(taken.elapsed);
-                bareCpu.values.push_back(taken.cpu);
-                end(pid);
-            };
-            if (run % 2 == 0) measureBare();
+            // The programs take turns going first.
+            if (run % 2 == 0) measure({baseline}, bare, bareCpu);
+            measure({BARE_WINDOW, "--controls"}, controls, controlsCpu);
             const LoginFigures figures = startAndLogIn(screen, server.name(), copy.program());
-            if (run % 2 == 1) measureBare();
+            if (run % 2 == 1) measure({baseline}, bare, bareCpu);
             tawen.values.push_back(figures.startUp.elapsed);
             tawenCpu.values.push_back(figures.startUp.cpu);
             ratio.values.push_back(figures.startUp.elapsed / bare.values.back());
@@ -339,13 +344,13 @@ int main(int argc, char* argv[]) {
         }
         std::printf("start-up and login, %d interleaved runs, tawen from %s\n", runs,
                     stage.c_str());
-        bare.print();
-        bareCpu.print();
-        tawen.print();
-        tawenCpu.print();
-        ratio.print();
-        std::printf("  ratio of the medians: %.2fx elapsed, %.2fx CPU\n",
+        for (const Series* series :
+             {&bare, &bareCpu, &controls, &controlsCpu, &tawen, &tawenCpu, &ratio})
+            series->print();
+        std::printf("  ratio of the medians to the bare window: %.2fx elapsed, %.2fx CPU\n",
                     tawen.median() / bare.median(), tawenCpu.median() / bareCpu.median());
+        std::printf("  ratio of the medians to the one with controls: %.2fx elapsed, %.2fx CPU\n",
+                    tawen.median() / controls.median(), tawenCpu.median() / controlsCpu.median());
         login.print();
         loginCpu.print();
         std::printf("  ratio to the bare window's start: %.2fx\n", login.median() / bare.median());
