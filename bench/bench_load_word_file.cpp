@@ -6,6 +6,7 @@
 #include "bench/generated_library.h"
 #include "library/library_cipher.h"
 #include "library/library_files.h"
+#include "study/similar_words.h"
 
 namespace {
 
@@ -31,7 +32,19 @@ void ParseWordLinesFullLibrary(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * plaintext.size());
 }
 
+// The first-learn window lists similar words by reading two cells of every
+// row, made on demand.
+void SimilarWordsFullLibrary(benchmark::State& state) {
+    const GeneratedLibrary library;
+    WordTable table;
+    if (!LoadWordFile(GeneratedLibrary::Code, LibraryCipher::CourseKey, table))
+        state.SkipWithError("not loaded");
+    const QString word = table.TextMatrix(table.wordCount() / 2, 1);
+    for (auto _ : state) benchmark::DoNotOptimize(SimilarWords(word, table));
+}
+
 BENCHMARK(LoadWordFileFullLibrary)->Unit(benchmark::kMillisecond)->Repetitions(15);
 BENCHMARK(ParseWordLinesFullLibrary)->Unit(benchmark::kMillisecond)->Repetitions(15);
+BENCHMARK(SimilarWordsFullLibrary)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 }  // namespace
