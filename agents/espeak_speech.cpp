@@ -25,6 +25,8 @@ class SpeechSession : public QObject {
         worker_.queue(utterance, text, voice);
     }
 
+    void preload(const QStringList& voices) { worker_.preload(voices); }
+
     void cutOffBefore(quint64 utterance) {
         cutOffUpTo_ = utterance - 1;
         worker_.cancelUpTo(cutOffUpTo_);
@@ -50,10 +52,8 @@ EspeakSpeech::~EspeakSpeech() { delete session_.data(); }
 
 void EspeakSpeech::Register(const QString&, const QString&) {
     // Starting the library and loading both voices now spares the first word
-    // the delay.
-    session();
-    english_.installed();
-    mandarin_.installed();
+    // the delay; doing it in the background spares the window that registers.
+    if (SpeechSession* running = session()) running->preload({english_.name(), mandarin_.name()});
 }
 
 std::optional<SpeechEngine::Utterance> EspeakSpeech::Speak(const QString& text, int flags) {

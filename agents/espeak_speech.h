@@ -32,7 +32,8 @@ class KnownVoice {
 
 // Pronunciation through espeak-ng: the text is synthesised on a worker thread
 // and played on the default sound output. Everything heavy starts on first
-// use, so creating one costs nothing. Used from the event-loop thread.
+// use or, after Register, on the worker thread, so neither creating nor
+// registering one keeps a window waiting. Used from the event-loop thread.
 class EspeakSpeech final : public SpeechEngine {
   public:
     explicit EspeakSpeech(const SpeechVoices& voices = {});

@@ -25,6 +25,14 @@ void SynthesisWorker::queue(quint64 utterance, const QString& text, const QStrin
     wake_.notify_one();
 }
 
+void SynthesisWorker::preload(const QStringList& voices) {
+    {
+        std::lock_guard lock(mutex_);
+        for (const QString& voice : voices) jobs_.push_back({std::nullopt, {}, voice});
+    }
+    wake_.notify_one();
+}
+
 void SynthesisWorker::cancelUpTo(quint64 utterance) {
     quint64 current = cancelledUpTo_.load();
     while (current < utterance && !cancelledUpTo_.compare_exchange_weak(current, utterance)) {
@@ -42,7 +50,11 @@ std::optional<SynthesisWorker::Job> SynthesisWorker::nextJob() {
 
 void SynthesisWorker::run() {
     while (std::optional<Job> job = nextJob()) {
-        const quint64 utterance = job->utterance;
+        if (!job->utterance) {
+            espeak::hasVoice(job->voice);
+            continue;
+        }
+        const quint64 utterance = *job->utterance;
         const auto cancelled = [this, utterance] { return utterance <= cancelledUpTo_.load(); };
         std::optional<espeak::Pcm> pcm;
         if (!cancelled()) pcm = espeak::synthesise(job->text, job->voice, cancelled);

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <condition_variable>
@@ -30,13 +31,18 @@ class SynthesisWorker {
 
     void queue(quint64 utterance, const QString& text, const QString& voice);
 
+    // Starts the library and loads the voices on the worker's thread, ahead
+    // of any text: neither the window that asks nor the first word waits.
+    void preload(const QStringList& voices);
+
     // Utterances numbered up to this one are not spoken, not even the one in
     // hand: they come back without samples.
     void cancelUpTo(quint64 utterance);
 
   private:
+    // A job without an utterance only loads its voice.
     struct Job {
-        quint64 utterance;
+        std::optional<quint64> utterance;
         QString text;
         QString voice;
     };

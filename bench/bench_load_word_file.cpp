@@ -3,73 +3,22 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <random>
-#include <stdexcept>
-
+#include "bench/generated_library.h"
 #include "library/library_cipher.h"
 #include "library/library_files.h"
-#include "platform/paths.h"
-#include "platform/text_codec.h"
-#include "shell/session.h"
+#include "study/similar_words.h"
 
 namespace {
 
 using namespace tawen;
-
-QString pick(std::mt19937& random, QStringView alphabet, int length) {
-    QString text;
-    for (int n = 0; n < length; ++n) {
-        text += alphabet[std::uniform_int_distribution<qsizetype>(0, alphabet.size() - 1)(random)];
-    }
-    return text;
-}
-
-// A fixed seed keeps the file, and so the figures, the same from run to run.
-QByteArray generatedPlaintext() {
-    std::mt19937 random(20240601);
-    const QStringView letters = u"abcdefghijklmnopqrstuvwxyz";
-    const QStringView hanzi =
-        u"的一是在不了有和人这中大为上个国我以要他时来用们生到作地于出就分对成会可主发年动同工也能"
-        u"下过子说产种面而方后多定行学法所民得经";
-    const QStringView ipa = u"aeiouæɑɒɔəɜɪʊʌθðʃʒŋptkbdgmnlrwjfvszhː";
-    QString text;
-    for (int line = 0; line < MaxWordRows; ++line) {
-        text += pick(random, letters, 5 + line % 8) + u'#' + QStringLiteral("n. ") +
-                pick(random, hanzi, 6 + line % 10) + u'#' + u'/' + pick(random, ipa, 5 + line % 6) +
-                u'/' + QStringLiteral("\r\n");
-    }
-    return platform::encodeText(text);
-}
-
-class GeneratedLibrary {
-  public:
-    GeneratedLibrary() {
-        platform::setRoot(dir_.path());
-        QByteArray bytes = generatedPlaintext();
-        LibraryCipher::apply(bytes, LibraryCipher::CourseKey);
-        size_ = bytes.size();
-        QFile file(libraryFilePath(QStringLiteral("generated")));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != size_) {
-            throw std::runtime_error("cannot write the generated library");
-        }
-        CurrentLibraryCode = QStringLiteral("generated");
-    }
-
-    qsizetype size() const { return size_; }
-
-  private:
-    QTemporaryDir dir_;
-    qsizetype size_ = 0;
-};
+using bench::GeneratedLibrary;
 
 void LoadWordFileFullLibrary(benchmark::State& state) {
     const GeneratedLibrary library;
     WordTable table;
     for (auto _ : state) {
-        if (!LoadWordFile(LibraryCipher::CourseKey, table)) state.SkipWithError("not loaded");
+        if (!LoadWordFile(GeneratedLibrary::Code, LibraryCipher::CourseKey, table))
+            state.SkipWithError("not loaded");
     }
     if (table.wordCount() != MaxWordRows) state.SkipWithError("wrong row count");
     state.SetBytesProcessed(state.iterations() * library.size());
@@ -78,12 +27,24 @@ void LoadWordFileFullLibrary(benchmark::State& state) {
 
 // The share of the parsing alone, for comparison.
 void ParseWordLinesFullLibrary(benchmark::State& state) {
-    const QByteArray plaintext = generatedPlaintext();
+    const QByteArray plaintext = bench::generatedPlaintext();
     for (auto _ : state) benchmark::DoNotOptimize(parseWordLines(plaintext));
     state.SetBytesProcessed(state.iterations() * plaintext.size());
 }
 
+// The first-learn window lists similar words by reading two cells of every
+// row, made on demand.
+void SimilarWordsFullLibrary(benchmark::State& state) {
+    const GeneratedLibrary library;
+    WordTable table;
+    if (!LoadWordFile(GeneratedLibrary::Code, LibraryCipher::CourseKey, table))
+        state.SkipWithError("not loaded");
+    const QString word = table.TextMatrix(table.wordCount() / 2, 1);
+    for (auto _ : state) benchmark::DoNotOptimize(SimilarWords(word, table));
+}
+
 BENCHMARK(LoadWordFileFullLibrary)->Unit(benchmark::kMillisecond)->Repetitions(15);
 BENCHMARK(ParseWordLinesFullLibrary)->Unit(benchmark::kMillisecond)->Repetitions(15);
+BENCHMARK(SimilarWordsFullLibrary)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <array>
 
 #include "library/library_catalog.h"
 #include "library/library_cipher.h"
@@ -16,15 +15,18 @@ namespace tawen {
 
 namespace {
 
-WordEntry splitFields(QStringView line) {
-    std::array<QString, 3> fields;
-    for (QString& field : fields) {
-        const qsizetype hash = line.indexOf(u'#');
-        field = (hash < 0 ? line : line.first(hash)).toString();
+// The fields of the line that runs from begin to end in text: split at every
+// "#", the fourth and later dropped, a missing one empty.
+WordLines::Row splitFields(QStringView text, qsizetype begin, qsizetype end) {
+    WordLines::Row row;
+    for (WordLines::Span& field : row) {
+        const qsizetype hash = text.first(end).indexOf(u'#', begin);
+        const qsizetype fieldEnd = hash < 0 ? end : hash;
+        field = {quint32(begin), quint32(fieldEnd - begin)};
         if (hash < 0) break;
-        line = line.sliced(hash + 1);
+        begin = hash + 1;
     }
-    return {fields[0], fields[1], fields[2]};
+    return row;
 }
 
 // Word lists are text: control characters other than tab and line breaks
@@ -43,27 +45,30 @@ QString libraryFilePath(const QString& code) {
     return platform::AppDir() + QStringLiteral("/Word/") + code + QStringLiteral(".twn");
 }
 
-QList<WordEntry> parseWordLines(QByteArrayView plaintext) {
+WordLines parseWordLines(QByteArrayView plaintext) {
     // Decoding first and splitting after is safe: CR, LF and "#" never occur
     // inside a GB18030 sequence, and a broken sequence does not swallow them.
-    const QString text = platform::decodeText(plaintext);
-    QList<WordEntry> rows;
-    QStringView rest(text);
-    while (!rest.isEmpty() && rows.size() < MaxWordRows) {
-        const qsizetype end = rest.indexOf(u'\r');
+    QString text = platform::decodeText(plaintext);
+    const QStringView all(text);
+    std::vector<WordLines::Row> rows;
+    // Most lines of a word file are 30 to 60 bytes long.
+    rows.reserve(size_t(std::min<qsizetype>(MaxWordRows, plaintext.size() / 24 + 1)));
+    qsizetype begin = 0;
+    while (begin < all.size() && rows.size() < size_t(MaxWordRows)) {
+        const qsizetype end = all.indexOf(u'\r', begin);
         if (end < 0) {
-            rows.append(splitFields(rest));
+            rows.push_back(splitFields(all, begin, all.size()));
             break;
         }
-        rows.append(splitFields(rest.first(end)));
-        const bool crlf = end + 1 < rest.size() && rest[end + 1] == u'\n';
-        rest = rest.sliced(end + (crlf ? 2 : 1));
+        rows.push_back(splitFields(all, begin, end));
+        const bool crlf = end + 1 < all.size() && all[end + 1] == u'\n';
+        begin = end + (crlf ? 2 : 1);
     }
-    return rows;
+    return WordLines(std::move(text), std::move(rows));
 }
 
-LoadResult LoadWordFile(std::string_view key, WordTable& table) {
-    const QString path = libraryFilePath(CurrentLibraryCode);
+LoadResult LoadWordFile(const QString& code, std::string_view key, WordTable& table) {
+    const QString path = libraryFilePath(code);
     QFile file(path);
     if (!file.exists()) return {FileProblem::Missing};
     if (QFileInfo(path).isDir()) return {FileProblem::Folder};
@@ -80,12 +85,12 @@ LoadResult LoadWordFile(std::string_view key, WordTable& table) {
 
 LoadResult OpenCourse(const QString& code, WordTable& table) {
     CurrentLibraryCode = code;
-    return LoadWordFile(LibraryCipher::CourseKey, table);
+    return LoadWordFile(code, LibraryCipher::CourseKey, table);
 }
 
 LoadResult OpenPersonalLibrary(WordTable& table) {
     CurrentLibraryCode = LibraryCatalog::personalEntry().code;
-    return LoadWordFile(LibraryCipher::PersonalKey, table);
+    return LoadWordFile(CurrentLibraryCode, LibraryCipher::PersonalKey, table);
 }
 
 LoadResult OpenByDisplayName(QStringView displayName, WordTable& table) {

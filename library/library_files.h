@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArrayView>
-#include <QList>
 #include <QString>
 
 #include <string_view>
@@ -22,7 +21,7 @@ QString libraryFilePath(const QString& code);
 // stays in the text, and a break after the last line adds no row. Fields are
 // split at every "#" and kept untrimmed; fields after the third are dropped,
 // and so are lines after the 32,766th. Bytes that are not GB18030 become U+FFFD.
-QList<WordEntry> parseWordLines(QByteArrayView plaintext);
+WordLines parseWordLines(QByteArrayView plaintext);
 
 // Why a library file gave no words.
 enum class FileProblem { None, Missing, Folder, Unreadable, Empty, NotWordFile };
@@ -34,8 +33,8 @@ struct LoadResult {
     explicit operator bool() const { return problem == FileProblem::None; }
 };
 
-// Loads the file that CurrentLibraryCode names, deciphering it with key.
-LoadResult LoadWordFile(std::string_view key, WordTable& table);
+// Loads the library file of code, deciphering it with key.
+LoadResult LoadWordFile(const QString& code, std::string_view key, WordTable& table);
 
 // Makes code the current library and loads its course file.
 LoadResult OpenCourse(const QString& code, WordTable& table);

@@ -12,6 +12,32 @@ const std::array<QString, WordTable::ColumnCount> Headers = {
 
 }  // namespace
 
+WordLines::WordLines(QString text, std::vector<Row> rows)
+    : text_(std::move(text)), rows_(std::move(rows)) {}
+
+WordLines::WordLines(const QList<WordEntry>& entries) {
+    rows_.reserve(size_t(entries.size()));
+    for (const WordEntry& entry : entries) {
+        Row row;
+        const std::array<const QString*, FieldCount> fields{&entry.word, &entry.meaning,
+                                                            &entry.phonetic};
+        for (int n = 0; n < FieldCount; ++n) {
+            row[n] = {quint32(text_.size()), quint32(fields[n]->size())};
+            text_ += *fields[n];
+        }
+        rows_.push_back(row);
+    }
+}
+
+QStringView WordLines::field(qsizetype row, int field) const {
+    const Span span = rows_[size_t(row)][field];
+    return QStringView(text_).sliced(span.begin, span.length);
+}
+
+WordEntry WordLines::operator[](qsizetype row) const {
+    return {field(row, 0).toString(), field(row, 1).toString(), field(row, 2).toString()};
+}
+
 int WordTable::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : wordCount();
 }
@@ -33,7 +59,7 @@ QVariant WordTable::headerData(int section, Qt::Orientation orientation, int rol
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-void WordTable::setWords(QList<WordEntry> words) {
+void WordTable::setWords(WordLines words) {
     beginResetModel();
     words_ = std::move(words);
     endResetModel();
@@ -49,17 +75,8 @@ QString WordTable::TextMatrix(int row, int column) const {
 }
 
 QString WordTable::cell(int wordIndex, int column) const {
-    const WordEntry& entry = words_[wordIndex];
-    switch (column) {
-        case 0:
-            return QString::number(wordIndex + 1);
-        case 1:
-            return entry.word;
-        case 2:
-            return entry.meaning;
-        default:
-            return entry.phonetic;
-    }
+    if (column == 0) return QString::number(wordIndex + 1);
+    return words_.field(wordIndex, column - 1).toString();
 }
 
 }  // namespace tawen

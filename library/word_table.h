@@ -4,6 +4,9 @@
 #include <QList>
 #include <QString>
 
+#include <array>
+#include <vector>
+
 namespace tawen {
 
 // One word of a library: the three fields of its line.
@@ -13,6 +16,34 @@ struct WordEntry {
     QString phonetic;
 
     bool operator==(const WordEntry&) const = default;
+};
+
+// The words of a library as one text with the place of every field in it. A
+// full library is a single string and a few numbers per word, instead of
+// three strings per word; a field becomes a string of its own only when asked.
+class WordLines {
+  public:
+    static constexpr int FieldCount = 3;
+
+    // Where one field lies in the text.
+    struct Span {
+        quint32 begin = 0;
+        quint32 length = 0;
+    };
+    using Row = std::array<Span, FieldCount>;
+
+    WordLines() = default;
+    WordLines(QString text, std::vector<Row> rows);
+    explicit WordLines(const QList<WordEntry>& entries);
+
+    qsizetype size() const { return qsizetype(rows_.size()); }
+    // field 0 is the word, 1 the meaning, 2 the phonetic.
+    QStringView field(qsizetype row, int field) const;
+    WordEntry operator[](qsizetype row) const;
+
+  private:
+    QString text_;
+    std::vector<Row> rows_;
 };
 
 // The words of the loaded library, as the library window's grid shows them:
@@ -34,7 +65,8 @@ class WordTable : public QAbstractTableModel {
                         int role = Qt::DisplayRole) const override;
 
     // Replaces every word at once, in a single model reset.
-    void setWords(QList<WordEntry> words);
+    void setWords(WordLines words);
+    void setWords(const QList<WordEntry>& words) { setWords(WordLines(words)); }
 
     int wordCount() const;
     // Words plus the header row.
@@ -45,7 +77,7 @@ class WordTable : public QAbstractTableModel {
   private:
     QString cell(int wordIndex, int column) const;
 
-    QList<WordEntry> words_;
+    WordLines words_;
 };
 
 }  // namespace tawen

@@ -4,14 +4,19 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 
 namespace platform {
 
+// Made from the system's converter while building (gb18030_decoder_tablegen).
+namespace gb18030 {
+extern const char16_t kDoubleByte[];
+extern const char16_t kFourByteBmp[];
+}  // namespace gb18030
+
 namespace {
 
-constexpr int kLeadCount = 0xFE - 0x81 + 1;
 constexpr int kTrailCount = 0xFE - 0x40 + 1 - 1;  // 0x40-0x7E and 0x80-0xFE
+constexpr quint32 kFourByteBmpCount = 39420;      // 81 30 81 30 to 84 31 A4 39
 
 bool isLead(uchar byte) { return byte >= 0x81 && byte <= 0xFE; }
 bool isDigit(uchar byte) { return byte >= 0x30 && byte <= 0x39; }
@@ -23,39 +28,22 @@ int trailIndex(uchar byte) { return byte < 0x7F ? byte - 0x40 : byte - 0x41; }
 // starts afresh after one: a broken stretch ends there.
 bool isBoundary(uchar byte) { return byte == '\r' || byte == '\n' || byte == '#'; }
 
-// Every double-byte character, made by converting all of them in one call.
-class DoubleByteTable {
-  public:
-    DoubleByteTable() {
-        QByteArray all;
-        all.reserve(kLeadCount * kTrailCount * 2);
-        for (int lead = 0x81; lead <= 0xFE; ++lead)
-            for (int trail = 0x40; trail <= 0xFE; ++trail)
-                if (trail != 0x7F) all.append(char(lead)).append(char(trail));
-        const QString decoded = decodeGb18030Reference(all);
-        // Each pair must be exactly one character of its own; otherwise the
-        // table cannot be trusted and every pair goes to the converter.
-        complete_ = decoded.size() == kLeadCount * kTrailCount;
-        for (qsizetype n = 0; complete_ && n < decoded.size(); ++n) {
-            if (decoded[n].isSurrogate()) complete_ = false;
-            units_[n] = decoded[n].unicode();
-        }
-    }
+char16_t doubleByte(uchar lead, uchar trail) {
+    return gb18030::kDoubleByte[(lead - 0x81) * kTrailCount + trailIndex(trail)];
+}
 
-    bool complete() const { return complete_; }
+// The character of a four-byte sequence in the Basic Multilingual Plane, or 0.
+char16_t fourByteBmp(const uchar* sequence) {
+    const quint32 index =
+        ((quint32(sequence[0] - 0x81) * 10 + (sequence[1] - 0x30)) * 126 + (sequence[2] - 0x81)) *
+            10 +
+        (sequence[3] - 0x30);
+    return index < kFourByteBmpCount ? gb18030::kFourByteBmp[index] : 0;
+}
 
-    char16_t at(uchar lead, uchar trail) const {
-        return units_[(lead - 0x81) * kTrailCount + trailIndex(trail)];
-    }
-
-  private:
-    std::array<char16_t, kLeadCount * kTrailCount> units_{};
-    bool complete_ = false;
-};
-
-// The four-byte characters of one text, each converted once. A text uses a
-// few dozen of them (IPA symbols), so a small table indexed by the code's low
-// bits nearly always holds the one asked for.
+// The four-byte characters beyond the tables (outside the Basic Multilingual
+// Plane) of one text, each converted once: a small table indexed by the code's
+// low bits nearly always holds the one asked for.
 class FourByteCache {
   public:
     // The UTF-16 units of the sequence, or none when it is not one assigned
@@ -88,11 +76,6 @@ class FourByteCache {
     std::array<Entry, 256> entries_;
 };
 
-const DoubleByteTable& doubleBytes() {
-    static const DoubleByteTable table;
-    return table;
-}
-
 }  // namespace
 
 QString decodeGb18030Reference(QByteArrayView bytes) {
@@ -109,9 +92,6 @@ QString decodeGb18030Reference(QByteArrayView bytes) {
 }
 
 QString decodeGb18030(QByteArrayView bytes) {
-    const DoubleByteTable& table = doubleBytes();
-    if (!table.complete()) return decodeGb18030Reference(bytes);
-
     FourByteCache fourByte;
     // Never more characters than bytes: written in place, cut to size after.
     QString text(bytes.size(), Qt::Uninitialized);
@@ -132,12 +112,18 @@ QString decodeGb18030(QByteArrayView bytes) {
             continue;
         }
         if (isLead(byte) && at + 1 < size && isTrail(data[at + 1])) {
-            *out++ = table.at(byte, data[at + 1]);
+            *out++ = doubleByte(byte, data[at + 1]);
             at += 2;
             continue;
         }
         if (isLead(byte) && at + 3 < size && isDigit(data[at + 1]) && isLead(data[at + 2]) &&
             isDigit(data[at + 3])) {
+            const char16_t bmp = fourByteBmp(data + at);
+            if (bmp != 0) {
+                *out++ = bmp;
+                at += 4;
+                continue;
+            }
             const quint32 code = quint32(byte) << 24 | quint32(data[at + 1]) << 16 |
                                  quint32(data[at + 2]) << 8 | data[at + 3];
             const QStringView found = fourByte.lookUp(code, bytes.sliced(at, 4));

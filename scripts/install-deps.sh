@@ -9,7 +9,7 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   build-essential cmake ninja-build pkg-config clang-format \
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev \
   libespeak-ng-dev espeak-ng espeak-ng-data \
-  libbenchmark-dev libssl-dev \
+  libbenchmark-dev libssl-dev libx11-dev libxtst-dev \
   fonts-noto-cjk fonts-sil-doulos fonts-liberation2 fonts-comic-neue \
   xvfb xauth xdotool x11-utils imagemagick \
   pulseaudio pulseaudio-utils

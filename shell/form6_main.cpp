@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -31,16 +32,21 @@ namespace tawen {
 
 namespace {
 
-// The background: our picture, scaled to the window.
+// The background: our picture, scaled to the window. Drawing it takes
+// milliseconds, so it is drawn once per size and every paint copies it.
 class BackgroundPicture final : public QWidget {
   public:
     using QWidget::QWidget;
 
   protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
+        if (picture_.size() != size()) picture_ = mainBackground(size());
         QPainter painter(this);
-        painter.drawPixmap(0, 0, mainBackground(size()));
+        painter.drawPixmap(event->rect(), picture_, event->rect());
     }
+
+  private:
+    QPixmap picture_;
 };
 
 QAction* addItem(QMenu* menu, const char* name, const QString& caption) {

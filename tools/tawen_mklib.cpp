@@ -139,7 +139,7 @@ QString escaped(QString field) {
 }
 
 void list(const Options& options) {
-    const QList<tawen::WordEntry> rows = tawen::parseWordLines(readLibrary(options));
+    const tawen::WordLines rows = tawen::parseWordLines(readLibrary(options));
     QString out;
     if (options.countOnly) {
         out = QString::number(rows.size()) + u'\n';

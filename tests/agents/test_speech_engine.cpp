@@ -2,7 +2,10 @@
 #include <QTest>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 #include "agents/espeak_speech.h"
 #include "agents/espeak_synthesizer.h"
@@ -113,6 +116,42 @@ class SpeechEngineTest : public QObject {
         QCOMPARE(ends.count(), 0);
         QVERIFY(waitForEnds(ends, 1));
         QCOMPARE(finishedIn(ends), QList<quint64>{*utterance});
+    }
+
+    // The main window registers the engine as it opens: starting the library
+    // and its voices is left to the worker, so Register never waits for it.
+    // Here another thread holds the library in a synthesis that goes on only
+    // once Register has returned (or after ten seconds, when it never does).
+    void registeringDoesNotWaitForTheLibrary() {
+        using namespace std::chrono_literals;
+        std::atomic<bool> busy{false};
+        std::atomic<bool> registered{false};
+        bool waited = false;
+        bool registeredWhileBusy = false;
+        std::thread holder([&] {
+            espeak::synthesise("hello", "en-us", [&] {
+                busy = true;
+                if (!std::exchange(waited, true)) {
+                    const auto deadline = std::chrono::steady_clock::now() + 10s;
+                    while (!registered && std::chrono::steady_clock::now() < deadline)
+                        std::this_thread::sleep_for(1ms);
+                    registeredWhileBusy = registered;
+                }
+                return false;
+            });
+            busy = true;
+        });
+        while (!busy) std::this_thread::sleep_for(1ms);
+        EspeakSpeech engine;
+        engine.Register("          ", "          ");
+        registered = true;
+        holder.join();
+        QVERIFY(registeredWhileBusy);
+
+        // What Register set going still leads to speech.
+        QSignalSpy ends(&engine, &SpeechEngine::utteranceFinished);
+        QVERIFY(engine.Speak("hello", kNormal).has_value());
+        QVERIFY(waitForEnds(ends, 1));
     }
 
     void normalRequestsAreSpokenInTurn() {

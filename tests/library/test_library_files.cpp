@@ -228,6 +228,20 @@ class LibraryFilesTest : public QObject {
         QCOMPARE(rowsOf(table), QStringList{"1|mine|我的|"});
     }
 
+    // The library window names the file and its key; which library is
+    // current is not consulted and not changed.
+    void loadingAFileTakesOnlyItsCodeAndKey() {
+        TempRoot root;
+        writeCourse(root, "CET4", platform::encodeText(u"four#四\r\n"));
+        root.write("Word/Userann.twn",
+                   enciphered(platform::encodeText(u"mine#我的\r\n"), LibraryCipher::PersonalKey));
+        CurrentLibraryCode = QStringLiteral("CET4");
+        WordTable table;
+        QVERIFY(LoadWordFile(QStringLiteral("Userann"), LibraryCipher::PersonalKey, table));
+        QCOMPARE(rowsOf(table), QStringList{"1|mine|我的|"});
+        QCOMPARE(CurrentLibraryCode, QStringLiteral("CET4"));
+    }
+
     void openingByDisplayName() {
         TempRoot root;
         CurrentUser = QStringLiteral("ann");

@@ -57,6 +57,19 @@ class Gb18030Test : public QObject {
         QCOMPARE(decodeGb18030(all), decodeGb18030Reference(all));
     }
 
+    // IPA symbols are four-byte characters; so is everything else GBK lacks
+    // below U+10000.
+    void everyFourByteCharacterBelowU10000AgreesWithTheConverter() {
+        QByteArray all;
+        for (int index = 0; index < 39420; ++index) {
+            all.append(char(0x81 + index / 12600)).append(char(0x30 + index / 1260 % 10));
+            all.append(char(0x81 + index / 10 % 126)).append(char(0x30 + index % 10));
+        }
+        const QString fast = decodeGb18030(all);
+        QCOMPARE(fast.size(), 39420);
+        QCOMPARE(fast, decodeGb18030Reference(all));
+    }
+
     void brokenBytesAgreeWithTheConverter_data() {
         QTest::addColumn<bool>("nearlyText");
         QTest::newRow("pieces of text") << true;
