@@ -144,14 +144,6 @@ class ScoreLogTest : public QObject {
         QCOMPARE(ScoreRecords(), QStringList());
     }
 
-    void recordsComeBackExactly() {
-        // Blanks, commas, semicolons and quotes mean something to an INI file.
-        const QString awkward = QStringLiteral("2024/5/3#9:00:00# Book 1, Unit 2; \"x=y\" #30#95");
-        QVERIFY(SaveScore(awkward));
-        QVERIFY(ScoreExists(awkward));
-        QCOMPARE(ScoreRecords(), QStringList{awkward});
-    }
-
     void aRecordTypedInWithABareCommaReadsAsItStands() {
         root_->write("system/bob.ini", "[fxmk]\r\ntest1=2024/5/3#9:00:00#Book 1,Unit 2#30#95\r\n");
         QCOMPARE(ScoreRecords(), QStringList{"2024/5/3#9:00:00#Book 1,Unit 2#30#95"});

@@ -223,7 +223,12 @@ class StatisticsWindowTest : public QObject {
         QCOMPARE(colourAt(shown, 300, 300), kBlack);
         QCOMPARE(colourAt(shown, 6600, 3600), kBlack);
         QCOMPARE(colourAt(shown, 6300, 3630), kBlack);
-        QVERIFY(notWhite(shown, QRect(px(340), px(3300) - 8, 25, 16)) > 0);  // "10"
+        // Each label beside the end of its tick: "100" at the top, "10" at
+        // the foot, "1" under the first place and "10" under the last.
+        QVERIFY(shows(shown, QRect(px(340), px(600) - 6, 30, 13), {360, 510}, "100"));
+        QVERIFY(shows(shown, QRect(px(340), px(3300) - 6, 30, 13), {360, 3210}, "10"));
+        QVERIFY(notWhite(shown, QRect(px(900) - 6, px(3650) + 1, 12, 14)) > 0);
+        QVERIFY(notWhite(shown, QRect(px(6300) - 8, px(3650) + 1, 16, 14)) > 0);
         // The legend's two strokes and nothing else in colour.
         const QRect legend(0, 0, shown.width(), px(450));
         QCOMPARE(count(shown, kSpeedColour, legend), px(500) + 1);
@@ -267,8 +272,11 @@ class StatisticsWindowTest : public QObject {
         const QImage curve = picture(window);
         QCOMPARE(colourAt(curve, 900, 3600 - 30 * 20), kSpeedColour);
         QCOMPARE(colourAt(curve, 900, 3600 - 30 * 70), kAccuracyColour);
+        // No speed anywhere above the second and third places, no accuracy
+        // where the second record's 80 would stand.
+        for (const int x : {1500, 2100})
+            QCOMPARE(count(curve, kSpeedColour, QRect(px(x) - 2, px(450), 5, 235)), 0);
         QCOMPARE(colourAt(curve, 1500, 3600 - 30 * 80), kWhite);
-        QCOMPARE(colourAt(curve, 2100, 3600 - 30 * 50), kWhite);
         QCOMPARE(colourAt(curve, 3300, 3600 - 30 * 60), kAccuracyColour);
         QCOMPARE(colourAt(curve, 3900, 3600 - 30 * 40), kSpeedColour);
         QCOMPARE(colourAt(curve, 3900, 3600 - 30 * 90), kAccuracyColour);
@@ -282,6 +290,7 @@ class StatisticsWindowTest : public QObject {
         QCOMPARE(notWhite(table, cell(5600, 6600, 2)), 0);
         QVERIFY(shows(table, cell(300, 1500, 3), {380, 1570}, QStringLiteral("  edited")));
         QCOMPARE(notWhite(table, cell(1500, 2700, 3)), 0);
+        QCOMPARE(notWhite(table, cell(4500, 5600, 3)), 0);
         QVERIFY(shows(table, cell(5600, 6600, 5), {5800, 2170}, QStringLiteral("  90%")));
     }
 
