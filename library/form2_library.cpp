@@ -7,19 +7,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTableView>
 
 #include <algorithm>
+#include <optional>
 
 #include "library/library_catalog.h"
 #include "library/library_files.h"
 #include "platform/prompt.h"
 #include "platform/twips.h"
-#include "shell/form6_main.h"
 #include "shell/form_registry.h"
 #include "shell/navigation.h"
 #include "shell/session.h"
@@ -59,6 +58,41 @@ Control* offstage(Control* control) {
     return control;
 }
 
+// What is wrong with a course file that gave no words, and what to do.
+QString courseFileMessage(FileProblem problem, const QString& name, const QString& path,
+                          bool personal) {
+    const QString course = u'《' + name + u'》';
+    const QString reinstall = personal ? QStringLiteral("请从备份中恢复个人生词库后再试。")
+                                       : QStringLiteral("请重新安装这门课程后再试。");
+    switch (problem) {
+        case FileProblem::Missing:
+            return QStringLiteral("没有找到") + course +
+                   QStringLiteral("的词库文件，这门课程可能没有安装完整。") + reinstall;
+        case FileProblem::Folder:
+            return course + QStringLiteral("的词库文件应是“") + path +
+                   QStringLiteral(
+                       "”，但那里是一个同名的文件夹，不是词库文件。"
+                       "请移走这个文件夹后再试。");
+        case FileProblem::Unreadable:
+            return course + QStringLiteral("的词库文件“") + path +
+                   QStringLiteral(
+                       "”无法读取：可能没有读取它的权限，或者磁盘出了问题。"
+                       "请检查这个文件后再试。");
+        case FileProblem::Empty:
+            return course +
+                   QStringLiteral("的词库文件是空的，里面没有一个单词，文件可能已经损坏。") +
+                   reinstall;
+        case FileProblem::NotWordFile:
+            return course +
+                   QStringLiteral(
+                       "的词库文件已经损坏，或者不是塔文英语单词的词库文件，读不出单词。") +
+                   reinstall;
+        case FileProblem::None:
+            break;
+    }
+    return {};
+}
+
 }  // namespace
 
 Form2::Form2()
@@ -77,20 +111,17 @@ Form2::Form2()
       Command1(offstage(new QPushButton(QStringLiteral("初记单词")))),
       Command2(offstage(new QPushButton(QStringLiteral("回忆单词")))),
       Command3(offstage(new QPushButton(QStringLiteral("牢记单词")))),
-      Command4(offstage(new QPushButton(QStringLiteral("确定")))),
-      Text2(offstage(new QLineEdit)),
-      Text4(offstage(new QLineEdit)),
-      Text5(offstage(new QLineEdit)) {
-    connect(navigation, &Navigation::modeChosen, this, &switchFromLibraryWindow);
+      Command4(offstage(new QPushButton(QStringLiteral("确定")))) {
+    connect(navigation, &Navigation::modeChosen, this, &Form2::leaveFor);
     buildControls();
 }
 
 void Form2::buildControls() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             List1, MSFlexGrid1, Option1, Option2, Label1, Text3, Label2, Text1, Command1, Command2,
-             Command3, Command4, Text2, Text4, Text5})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{List1, MSFlexGrid1, Option1, Option2, Label1, Text3,
+                                         Label2, Text1, Command1, Command2, Command3, Command4})
         control->setParent(client);
     place(List1, 0, 1080, 2055, 4545);
     place(MSFlexGrid1, 2070, 1080, 6720, 4200);
@@ -123,6 +154,7 @@ void Form2::buildControls() {
         box->setEnabled(false);
 
     connect(List1, &QListWidget::currentRowChanged, this, &Form2::List1_Click);
+    connect(List1, &QListWidget::pressed, this, &Form2::highlightChosenCourse);
     connect(Option1, &QRadioButton::clicked, this, &Form2::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form2::Option2_Click);
     connect(Command4, &QPushButton::clicked, this, &Form2::SaveLibraryChoice);
@@ -133,7 +165,6 @@ void Form2::buildControls() {
 }
 
 void Form2::load() {
-    SettingsPath = settingsPathFor(CurrentUser);
     {
         const QSignalBlocker quiet(List1);
         for (const CatalogEntry& course : LibraryCatalog::courses())
@@ -141,32 +172,38 @@ void Form2::load() {
         const QFileInfo personal(libraryFilePath(LibraryCatalog::personalEntry().code));
         if (personal.isFile() && personal.size() > 0) List1->addItem(PersonalLibraryEntry);
     }
-    const QString name = ReadSetting(kSection, QStringLiteral("名称"));
-    if (!name.isEmpty()) {
+    if (const QString name = ReadSetting(kSection, QStringLiteral("名称")); !name.isEmpty()) {
         CurrentCourseName = name.trimmed();
-        List1->setCurrentRow(savedListPosition());
-        // A saved course whose file is gone gives way to the first course.
-        if (chosenRow_ < 0) List1->setCurrentRow(0);
-        const QString first = ReadSetting(kSection, QStringLiteral("词始"));
-        const QString last = ReadSetting(kSection, QStringLiteral("词终"));
-        if (ReadSetting(kSection, QStringLiteral("全部")) != u"True") {
-            Option2->setChecked(true);
-            Option2_Click();
-            selectGridRows(clampedRow(first), clampedRow(last));
-        } else {
-            Option1->setChecked(true);
+        const int saved = savedListPosition();
+        List1->setCurrentRow(saved);
+        if (chosenRow_ == saved) {
+            restoreSavedRange();
+        } else if (saved != 0) {
+            // The saved course could not be loaded (the learner has been
+            // told): the first course takes its place, whole, since the
+            // saved range belonged to the other course.
+            List1->setCurrentRow(0);
         }
-        Text3->setText(QString::number(clampedRow(first)));
-        Text1->setText(QString::number(clampedRow(last)));
-        showRange();
     } else {
         List1->setCurrentRow(0);
-        Option1->setChecked(true);
     }
     setWindowTitle(QStringLiteral("塔文英语单词 - [词库]"));
     // Last: the menus are the main window's, and a main window made by this
     // reference must find the library already loaded.
     installModeMenus(*this, *navigation);
+}
+
+void Form2::restoreSavedRange() {
+    const int first = clampedRow(ReadSetting(kSection, QStringLiteral("词始")));
+    const int last = clampedRow(ReadSetting(kSection, QStringLiteral("词终")));
+    if (ReadSetting(kSection, QStringLiteral("全部")) != u"True") {
+        Option2->setChecked(true);
+        unlockRange(true);
+        selectGridRows(first, last);
+    }
+    Text3->setText(QString::number(first));
+    Text1->setText(QString::number(last));
+    showRange();
 }
 
 int Form2::savedListPosition() const {
@@ -182,28 +219,27 @@ int Form2::clampedRow(const QString& text) const {
 StudyRange Form2::studyRange() const { return StudyRange::fromTexts(Text3->text(), Text1->text()); }
 
 QString Form2::courseLine() const {
-    return QStringLiteral("课程：") + CurrentCourseName + QStringLiteral(" (") + Text3->text() +
-           u'-' + Text1->text() + u')';
+    return QStringLiteral("课程：") + CurrentCourseName + QStringLiteral(" (") +
+           studyRange().asShown() + u')';
 }
 
 void Form2::List1_Click(int row) {
     if (row < 0 || row >= List1->count()) return;
     const QString text = List1->item(row)->text();
     const QString previousCode = CurrentLibraryCode;
-    bool loaded = false;
+    LoadResult loaded;
     {
         const WaitCursor hourglass(*this);
         loaded = OpenByDisplayName(text, *words);
     }
     if (!loaded) {
+        const QString path = libraryFilePath(CurrentLibraryCode);
         // Keep the course whose words the table still holds, so the name,
         // the range and what is saved all stay about the same course.
         CurrentLibraryCode = previousCode;
-        const QSignalBlocker quiet(List1);
-        List1->setCurrentRow(chosenRow_);
+        highlightChosenCourse();
         platform::prompt().message(
-            QStringLiteral("没有找到《") + text.trimmed() +
-                QStringLiteral("》的词库文件，这门课程可能没有安装完整，请重新安装后再试。"),
+            courseFileMessage(loaded.problem, text.trimmed(), path, text == PersonalLibraryEntry),
             QStringLiteral("错误提示"));
         return;
     }
@@ -211,52 +247,73 @@ void Form2::List1_Click(int row) {
     CurrentCourseName = text.trimmed();
     StatusPanel1->setText(QStringLiteral("课程：") + text);
     Option1->setChecked(true);
-    Option1_Click();
-    Text3->setText(QStringLiteral("1"));
-    Text1->setText(QString::number(words->wordCount()));
-    showRange();
+    takeWholeCourse();
     selectGridRows(1, 1);
     for (QPushButton* command : {Command1, Command2, Command3}) command->setEnabled(true);
-    if (Form6* main = forms().existing<Form6>()) {
-        main->Label1->setText(QStringLiteral("用户：") + CurrentUser);
-        main->Label2->setText(courseLine());
-        main->Label3->clear();
-    }
+    emit courseChosen(courseLine());
 }
 
-void Form2::Option1_Click() {
-    for (QWidget* box : std::initializer_list<QWidget*>{Label1, Label2, Text1, Text3})
-        box->setEnabled(false);
+// A click selects its row only after the choice has run, so a refused
+// course is put back here as well as when it is refused.
+void Form2::highlightChosenCourse() {
+    const QSignalBlocker quiet(List1);
+    List1->setCurrentRow(chosenRow_);
+}
+
+void Form2::Option1_Click() { takeWholeCourse(); }
+
+void Form2::Option2_Click() { unlockRange(true); }
+
+void Form2::takeWholeCourse() {
+    unlockRange(false);
     selectGridRows(1, words->wordCount());
     Text1->setText(QString::number(words->wordCount()));
     Text3->setText(QStringLiteral("1"));
     showRange();
 }
 
-void Form2::Option2_Click() {
+// The range boxes can be reached, and the range in the status bar stands
+// out, only while part of the course is studied.
+void Form2::unlockRange(bool part) {
     for (QWidget* box : std::initializer_list<QWidget*>{Label1, Label2, Text1, Text3})
-        box->setEnabled(true);
-    StatusPanel2->setEnabled(true);
+        box->setEnabled(part);
+    StatusPanel2->setEnabled(part);
 }
 
 void Form2::MSFlexGrid1_MouseUp() {
-    const QModelIndex current = MSFlexGrid1->currentIndex();
-    const int endRow = current.isValid() ? current.row() + 1 : anchorRow_;
-    Text1->setText(QString::number(endRow));
-    Text3->setText(QString::number(anchorRow_));
+    const std::optional<GridSpan> span = highlightedSpan();
+    if (!span) return;
+    Text3->setText(QString::number(span->began));
+    Text1->setText(QString::number(span->ended));
     Option2->setChecked(true);
-    Option2_Click();
+    unlockRange(true);
     showRange();
 }
 
+std::optional<Form2::GridSpan> Form2::highlightedSpan() const {
+    const QModelIndex current = MSFlexGrid1->currentIndex();
+    if (!current.isValid()) return std::nullopt;
+    const int currentRow = current.row() + 1;
+    const QItemSelection selection = MSFlexGrid1->selectionModel()->selection();
+    if (selection.isEmpty()) return GridSpan{currentRow, currentRow};
+    int top = selection.first().top() + 1;
+    int bottom = selection.first().bottom() + 1;
+    for (const QItemSelectionRange& part : selection) {
+        top = std::min(top, part.top() + 1);
+        bottom = std::max(bottom, part.bottom() + 1);
+    }
+    // The grid's current row is where the pointer let go (or where a
+    // Shift+click ended the selection); the selection began at the other end.
+    return currentRow == top ? GridSpan{bottom, top} : GridSpan{top, bottom};
+}
+
 void Form2::showRange() {
-    StatusPanel2->setText(QStringLiteral("学习：(") + Text3->text() + u'-' + Text1->text() + u')');
+    StatusPanel2->setText(QStringLiteral("学习：(") + studyRange().asShown() + u')');
     StatusPanel2->setEnabled(!Option1->isChecked());
-    if (Form6* main = forms().existing<Form6>()) main->Label2->setText(courseLine());
+    emit courseLineChanged(courseLine());
 }
 
 void Form2::selectGridRows(int from, int to) {
-    anchorRow_ = from;
     if (words->wordCount() == 0) return;
     const QModelIndex start = words->index(from - 1, 1);
     const QModelIndex end = words->index(to - 1, WordTable::ColumnCount - 1);
@@ -268,38 +325,37 @@ void Form2::selectGridRows(int from, int to) {
 }
 
 void Form2::SaveLibraryChoice() {
-    Text5->setText(Option1->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
-    const int position = List1->currentRow();
-    if (position < 0) return;  // no course could be loaded: nothing to remember
-    Text2->setText(QString::number(position));
-    Text4->setText(List1->item(position)->text());
-    if (Text4->text() == PersonalLibraryEntry) return;
-    WriteSetting(kSection, QStringLiteral("名称"), Text4->text().trimmed());
-    WriteSetting(kSection, QStringLiteral("序号"), Text2->text());
-    WriteSetting(kSection, QStringLiteral("全部"), Text5->text());
+    if (chosenRow_ < 0) return;  // no course could be loaded: nothing to remember
+    Text5 = Option1->isChecked() ? QStringLiteral("True") : QStringLiteral("False");
+    Text2 = QString::number(chosenRow_);
+    Text4 = List1->item(chosenRow_)->text();
+    if (Text4 == PersonalLibraryEntry) return;
     const StudyRange range = studyRange();
-    WriteSetting(kSection, QStringLiteral("词始"), QString::number(range.first));
-    WriteSetting(kSection, QStringLiteral("词终"), QString::number(range.last));
+    WriteSettings(kSection, {{QStringLiteral("名称"), Text4.trimmed()},
+                             {QStringLiteral("序号"), Text2},
+                             {QStringLiteral("全部"), Text5},
+                             {QStringLiteral("词始"), QString::number(range.first)},
+                             {QStringLiteral("词终"), QString::number(range.last)}});
+}
+
+void Form2::leaveFor(Mode target) {
+    if (!modeWindow(target)) return;
+    SaveLibraryChoice();
+    hide();
+    openModeWindow(target);
 }
 
 void Form2::closeEvent(QCloseEvent* event) {
     SaveLibraryChoice();
     hide();
-    if (Form6* main = forms().existing<Form6>(); main && !main->closing()) main->show();
+    forms().returnToMainWindow();
     event->accept();
     forms().release(this);
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == MSFlexGrid1->viewport()) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (event->type() == QEvent::MouseButtonPress) {
-            const int row = MSFlexGrid1->rowAt(mouse->position().toPoint().y());
-            if (row >= 0) anchorRow_ = row + 1;
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            MSFlexGrid1_MouseUp();
-        }
-    }
+    if (watched == MSFlexGrid1->viewport() && event->type() == QEvent::MouseButtonRelease)
+        MSFlexGrid1_MouseUp();
     return QMainWindow::eventFilter(watched, event);
 }
 

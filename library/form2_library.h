@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 #include "library/study_range.h"
 #include "library/word_table.h"
 
@@ -15,6 +17,7 @@ class QTableView;
 namespace tawen {
 
 class Navigation;
+enum class Mode;
 
 // The library window "塔文英语单词 - [词库]": the learner chooses a course and
 // the range of words to study. It owns the word table and the range that
@@ -40,18 +43,18 @@ class Form2 final : public QMainWindow {
     QPushButton* Command2;
     QPushButton* Command3;
     QPushButton* Command4;
-    QLineEdit* Text2;
-    QLineEdit* Text4;
-    QLineEdit* Text5;
 
-    // The range the study windows use, ordered.
+    // Working fields the saving steps fill: the list position, the course
+    // name and the whole flag that are stored.
+    QString Text2;
+    QString Text4;
+    QString Text5;
+
+    // The range in the boxes Text3 and Text1, as every reader takes it.
     StudyRange studyRange() const;
 
     // "课程：<name> (<first>-<last>)", the main window's course line.
     QString courseLine() const;
-
-    // The stored 序号, kept to a row the list has.
-    int savedListPosition() const;
 
     // The load steps, run by the form registry once the window is known to it.
     void load();
@@ -62,17 +65,36 @@ class Form2 final : public QMainWindow {
     void MSFlexGrid1_MouseUp();
     void SaveLibraryChoice();
 
+  signals:
+    // A course has been loaded; the main window shows who studies what.
+    void courseChosen(const QString& courseLine);
+    // The course line "课程：<name> (<first>-<last>)" has changed.
+    void courseLineChanged(const QString& courseLine);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Grid rows from 1: where the learner's selection began and where it ended.
+    struct GridSpan {
+        int began;
+        int ended;
+    };
+
     void buildControls();
+    // The stored 序号, kept to a row the list has.
+    int savedListPosition() const;
+    void restoreSavedRange();
+    void highlightChosenCourse();
+    void takeWholeCourse();
+    void unlockRange(bool part);
+    void leaveFor(Mode target);
+    std::optional<GridSpan> highlightedSpan() const;
     void selectGridRows(int from, int to);
     void showRange();
     int clampedRow(const QString& text) const;
 
-    int anchorRow_ = 1;   // the grid row where the selection began (1 = first word)
     int chosenRow_ = -1;  // the course list row whose words the table holds
 };
 

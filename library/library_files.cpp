@@ -1,7 +1,9 @@
 #include "library/library_files.h"
 
 #include <QFile>
+#include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 
 #include "library/library_catalog.h"
@@ -23,6 +25,16 @@ WordEntry splitFields(QStringView line) {
         line = line.sliced(hash + 1);
     }
     return {fields[0], fields[1], fields[2]};
+}
+
+// Word lists are text: control characters other than tab and line breaks
+// only come out of a file that was never a word file, or was damaged, and
+// deciphers into noise.
+bool isPlainText(QByteArrayView bytes) {
+    return std::none_of(bytes.begin(), bytes.end(), [](char byte) {
+        const auto code = static_cast<unsigned char>(byte);
+        return code < 0x20 && code != '\t' && code != '\n' && code != '\r';
+    });
 }
 
 }  // namespace
@@ -50,30 +62,35 @@ QList<WordEntry> parseWordLines(QByteArrayView plaintext) {
     return rows;
 }
 
-bool LoadWordFile(std::string_view key, WordTable& table) {
-    QFile file(libraryFilePath(CurrentLibraryCode));
-    if (!file.open(QIODevice::ReadOnly)) return false;
+LoadResult LoadWordFile(std::string_view key, WordTable& table) {
+    const QString path = libraryFilePath(CurrentLibraryCode);
+    QFile file(path);
+    if (!file.exists()) return {FileProblem::Missing};
+    if (QFileInfo(path).isDir()) return {FileProblem::Folder};
+    if (!file.open(QIODevice::ReadOnly)) return {FileProblem::Unreadable};
     QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return {FileProblem::Unreadable};
     // An empty file holds no words; keeping the previous ones loses nothing.
-    if (file.error() != QFileDevice::NoError || bytes.isEmpty()) return false;
+    if (bytes.isEmpty()) return {FileProblem::Empty};
     LibraryCipher::apply(bytes, key);
+    if (!isPlainText(bytes)) return {FileProblem::NotWordFile};
     table.setWords(parseWordLines(bytes));
-    return true;
+    return {};
 }
 
-bool OpenCourse(const QString& code, WordTable& table) {
+LoadResult OpenCourse(const QString& code, WordTable& table) {
     CurrentLibraryCode = code;
     return LoadWordFile(LibraryCipher::CourseKey, table);
 }
 
-bool OpenPersonalLibrary(WordTable& table) {
+LoadResult OpenPersonalLibrary(WordTable& table) {
     CurrentLibraryCode = LibraryCatalog::personalEntry().code;
     return LoadWordFile(LibraryCipher::PersonalKey, table);
 }
 
-bool OpenByDisplayName(QStringView displayName, WordTable& table) {
+LoadResult OpenByDisplayName(QStringView displayName, WordTable& table) {
     const std::optional<CatalogEntry> entry = LibraryCatalog::findByName(displayName);
-    if (!entry) return false;
+    if (!entry) return {FileProblem::Missing};
     if (entry->displayName == PersonalLibraryEntry) return OpenPersonalLibrary(table);
     return OpenCourse(entry->code, table);
 }

@@ -24,20 +24,27 @@ QString libraryFilePath(const QString& code);
 // and so are lines after the 32,766th. Bytes that are not GB18030 become U+FFFD.
 QList<WordEntry> parseWordLines(QByteArrayView plaintext);
 
-// Each returns whether a library was loaded into table. When none is (file
-// missing, unreadable or empty), table keeps the words it held.
+// Why a library file gave no words.
+enum class FileProblem { None, Missing, Folder, Unreadable, Empty, NotWordFile };
+
+// What a load came to: true when the table took the file's words. When it
+// did not, the table keeps the words it held.
+struct LoadResult {
+    FileProblem problem = FileProblem::None;
+    explicit operator bool() const { return problem == FileProblem::None; }
+};
 
 // Loads the file that CurrentLibraryCode names, deciphering it with key.
-bool LoadWordFile(std::string_view key, WordTable& table);
+LoadResult LoadWordFile(std::string_view key, WordTable& table);
 
 // Makes code the current library and loads its course file.
-bool OpenCourse(const QString& code, WordTable& table);
+LoadResult OpenCourse(const QString& code, WordTable& table);
 
 // Makes the current user's personal library the current one and loads it.
-bool OpenPersonalLibrary(WordTable& table);
+LoadResult OpenPersonalLibrary(WordTable& table);
 
 // Opens the course list row named displayName: a course or the personal
 // library. A name that is in no row loads nothing and changes nothing.
-bool OpenByDisplayName(QStringView displayName, WordTable& table);
+LoadResult OpenByDisplayName(QStringView displayName, WordTable& table);
 
 }  // namespace tawen

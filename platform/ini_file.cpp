@@ -35,10 +35,15 @@ std::optional<KeyLine> keyLine(QStringView line) {
 bool sameName(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 // CR LF, a lone CR and a lone LF all end a line, as the profile service reads.
-QStringList readLines(const QString& path) {
+// No lines for a missing file; nothing for one that is there but cannot be
+// read whole.
+std::optional<QStringList> readLines(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QString text = decodeText(file.readAll());
+    if (!file.exists()) return QStringList();
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    QString text = decodeText(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
@@ -69,7 +74,7 @@ SectionSpan findSection(const QStringList& lines, QStringView section) {
 }  // namespace
 
 QString readIniValue(const QString& path, QStringView section, QStringView key) {
-    const QStringList lines = readLines(path);
+    const QStringList lines = readLines(path).value_or(QStringList());
     const SectionSpan span = findSection(lines, section);
     for (qsizetype n = span.first; n >= 0 && n < span.end; ++n) {
         const auto entry = keyLine(lines[n]);
@@ -115,9 +120,18 @@ bool writeIniValue(const QString& path, QStringView section, QStringView key, QS
 bool writeIniSection(const QString& path, QStringView section, const QList<IniEntry>& entries) {
     // A file that is there but cannot be read must not be replaced by one
     // holding this section alone.
-    if (QFileInfo::exists(path) && !QFile(path).open(QIODevice::ReadOnly)) return false;
-    QStringList lines = readLines(path);
-    for (const IniEntry& entry : entries) setValue(lines, section, entry.key, entry.value);
+    std::optional<QStringList> lines = readLines(path);
+    if (!lines) return false;
+    for (const IniEntry& entry : entries) setValue(*lines, section, entry.key, entry.value);
+    return save(path, *lines);
+}
+
+bool writeIniFile(const QString& path, const QList<IniSection>& sections) {
+    QStringList lines;
+    for (const IniSection& section : sections) {
+        lines << u'[' + section.name + u']';
+        for (const IniEntry& entry : section.entries) lines << entry.key + u'=' + entry.value;
+    }
     return save(path, lines);
 }
 

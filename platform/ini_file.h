@@ -31,4 +31,13 @@ bool writeIniValue(const QString& path, QStringView section, QStringView key, QS
 // All or nothing: false leaves the old file as it was.
 bool writeIniSection(const QString& path, QStringView section, const QList<IniEntry>& entries);
 
+struct IniSection {
+    QString name;
+    QList<IniEntry> entries;
+};
+
+// Replaces the whole file by these sections, in this order, in one save.
+// All or nothing: false leaves the old file as it was.
+bool writeIniFile(const QString& path, const QList<IniSection>& sections);
+
 }  // namespace platform

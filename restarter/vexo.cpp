@@ -1,6 +1,6 @@
 // vexo: brings Tawen back to its login window after a change of user.
-// Tawen starts vexo and ends; vexo waits one second so the old copy has
-// released its single-instance lock, then starts tawen again and ends.
+// Tawen gives up its single-instance lock, starts vexo and ends; vexo waits
+// one second, then starts tawen again and ends.
 #include <spawn.h>
 #include <unistd.h>
 

@@ -1,7 +1,6 @@
 #include "shell/form5_small.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -11,16 +10,14 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <functional>
 
 #include "agents/speech_engine.h"
 #include "library/form2_library.h"
 #include "platform/prompt.h"
 #include "platform/twips.h"
 #include "platform/window_timer.h"
-#include "shell/form6_main.h"
 #include "shell/form_registry.h"
-#include "shell/user_settings.h"
+#include "shell/picture_strip.h"
 #include "shell/window_dragger.h"
 #include "shell/window_placement.h"
 
@@ -31,66 +28,12 @@ namespace {
 using platform::pixelsToTwips;
 using platform::twipsToPixels;
 
-const QString kSection = QStringLiteral("小窗口");
-
-// The layout, in twips.
-constexpr int kMargin = 60;  // before the first text, and after the strip
-constexpr int kSecondRowTop = 360;
-constexpr int kTextGap = 158;  // between the two texts of one row
-constexpr int kNarrowest = 2800;
-constexpr int kFitMargin = 188;      // added to the widest text
-constexpr int kOneRowMargins = 300;  // added to both texts of one row
-constexpr int kOneRowHeight = 350;
-constexpr int kTwoRowHeight = 680;
-constexpr int kDesignLine = 210;  // a line of 宋体 10.5 pt, which the rows were laid out for
-constexpr int kStripTopOneRow = 30;
-constexpr int kStripPlaying = 525;  // pause and read again
-constexpr int kStripPaused = 1065;  // and previous and next
-constexpr int kStripHeight = 270;
-constexpr int kPictureSize = 240;
 constexpr QPoint kDesignPosition(3800, 3800);
-
-// The second text follows after this share of a beat, in thousandths.
-constexpr int kRevealPerMille = 680;
-
-constexpr QColor kTeal(0, 128, 128);
-constexpr QColor kEdge(0x8c, 0xbf, 0xbf);  // the window's rim and the pictures' faces
-
-struct FlagSetting {
-    const char* key;
-    QAction* Form5::*item;
-};
-
-// The check marks kept in the settings, in the order they are written.
-constexpr FlagSetting kFlags[] = {
-    {"英文发音", &Form5::mnuSound},    {"打乱词序", &Form5::mnuDisorder},
-    {"单行显示", &Form5::mnuoneRow},   {"双行显示", &Form5::mnutwoRow},
-    {"同时出现", &Form5::mnuAllText},  {"缓出中文", &Form5::mnuchineseL},
-    {"缓出英文", &Form5::mnuenglishL},
-};
-
-QString read(const char* key) { return ReadSetting(kSection, QString::fromUtf8(key)); }
-
-void write(const char* key, const QString& value) {
-    WriteSetting(kSection, QString::fromUtf8(key), value);
-}
-
-// "True" and "False" as this window writes them; "1" and "0" mean the same.
-bool flagValue(const QString& text) {
-    const QString value = text.trimmed();
-    return value.compare(u"True", Qt::CaseInsensitive) == 0 || value.toInt() != 0;
-}
 
 // The item number 1 to 9 the text names, or 0 when it names none.
 int itemNumber(const QString& text) {
     const int number = text.trimmed().toInt();
     return number >= 1 && number <= 9 ? number : 0;
-}
-
-int numberOr(const QString& text, int fallback) {
-    bool ok = false;
-    const int number = text.trimmed().toInt(&ok);
-    return ok ? number : fallback;
 }
 
 int checkedNumber(const std::array<QAction*, 9>& items) {
@@ -110,109 +53,22 @@ QAction* addItem(QMenu* menu, const char* name, const QString& caption) {
     return item;
 }
 
-QActionGroup* exclusive(QObject* owner, const QList<QAction*>& items) {
-    auto* group = new QActionGroup(owner);
+// Items of which one is checked at a time. They keep the check marks of
+// plain items: a group of exclusive actions would draw radio dots. Choosing
+// the checked item leaves it checked.
+void oneOf(const QList<QAction*>& items) {
     for (QAction* item : items) {
         item->setCheckable(true);
-        group->addAction(item);
+        QObject::connect(item, &QAction::toggled, item, [items, item](bool checked) {
+            if (!checked) return;
+            for (QAction* other : items)
+                if (other != item) other->setChecked(false);
+        });
+        QObject::connect(item, &QAction::triggered, item, [item](bool checked) {
+            if (!checked) item->setChecked(true);
+        });
     }
-    return group;
 }
-
-// The pictures of the strip, drawn on a 16 x 16 grid in the colour of the texts.
-using Drawing = void (*)(QPainter&);
-
-void drawPause(QPainter& p) {
-    p.drawRoundedRect(QRectF(3.5, 3, 3, 10), 1, 1);
-    p.drawRoundedRect(QRectF(9.5, 3, 3, 10), 1, 1);
-}
-
-void drawPlay(QPainter& p) {
-    p.drawPolygon(std::array{QPointF(4.5, 2.5), QPointF(13, 8), QPointF(4.5, 13.5)}.data(), 3);
-}
-
-// A bar with a triangle pointing at it.
-void drawPrevious(QPainter& p) {
-    p.drawRect(QRectF(2.5, 3, 2, 10));
-    p.drawPolygon(std::array{QPointF(13, 3), QPointF(5.5, 8), QPointF(13, 13)}.data(), 3);
-}
-
-void drawNext(QPainter& p) {
-    p.translate(16, 0);
-    p.scale(-1, 1);
-    drawPrevious(p);
-}
-
-// A loudspeaker sounding: the word is read once more.
-void drawRepeat(QPainter& p) {
-    p.drawPolygon(std::array{QPointF(1.5, 6), QPointF(4.5, 6), QPointF(8.5, 2.5),
-                             QPointF(8.5, 13.5), QPointF(4.5, 10), QPointF(1.5, 10)}
-                      .data(),
-                  6);
-    p.setPen(QPen(kTeal, 1.4, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(6.5, 5, 6, 6), -50 * 16, 100 * 16);
-    p.drawArc(QRectF(5, 2.5, 10, 11), -50 * 16, 100 * 16);
-}
-
-QPixmap picture(Drawing draw) {
-    const int size = twipsToPixels(kPictureSize);
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 16.0, size / 16.0);
-    // A faint face, so the pictures read as buttons.
-    p.setPen(QPen(kEdge, 1));
-    p.setBrush(QColor(0xff, 0xff, 0xff, 150));
-    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
-    p.translate(8, 8);
-    p.scale(0.75, 0.75);
-    p.translate(-8, -8);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kTeal);
-    draw(p);
-    return pixmap;
-}
-
-// A picture of the strip that acts as soon as it is pressed and sinks a
-// little while it is held.
-class PictureButton final : public QLabel {
-  public:
-    PictureButton(QWidget* strip, QPoint homeTwips, const QString& tip, const QPixmap& face,
-                  std::function<void()> action)
-        : QLabel(strip),
-          home_(twipsToPixels(homeTwips.x()), twipsToPixels(homeTwips.y())),
-          action_(std::move(action)) {
-        setToolTip(tip);
-        setPixmap(face);
-        setGeometry(QRect(home_, QSize(twipsToPixels(kPictureSize), twipsToPixels(kPictureSize))));
-    }
-
-  protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() != Qt::LeftButton) return QLabel::mousePressEvent(event);
-        // Ten twips is under a pixel here: the picture sinks by the one pixel
-        // the screen can show.
-        move(home_ + QPoint(1, 1));
-        action_();
-    }
-
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        move(home_);
-        QLabel::mouseReleaseEvent(event);
-    }
-
-    // The strip may hide while a picture is held down.
-    void hideEvent(QHideEvent* event) override {
-        move(home_);
-        QLabel::hideEvent(event);
-    }
-
-  private:
-    QPoint home_;
-    std::function<void()> action_;
-};
 
 }  // namespace
 
@@ -220,17 +76,19 @@ Form5::Form5()
     : Label1(new QLabel(this)),
       Label2(new QLabel(this)),
       Picture1(new QWidget(this)),
-      Image5(picture(drawPause)),
-      Image6(picture(drawPlay)),
+      Image5(stripPicture(StripPicture::Pause)),
+      Image6(stripPicture(StripPicture::Play)),
       Timer1(new platform::WindowTimer(this)),
       Timer2(new platform::WindowTimer(this)),
-      mnupop(new QMenu(QStringLiteral("小窗口"), this)) {
+      mnupop(new QMenu(QStringLiteral("小窗口"), this)),
+      settings_(QStringLiteral("小窗口")),
+      storedPosition_(kDesignPosition) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setWindowTitle(QStringLiteral("小窗口"));
     // The face of a tooltip: a note laid over the learner's other work.
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::ToolTipBase));
-    face.setColor(QPalette::WindowText, kTeal);
+    face.setColor(QPalette::WindowText, kTickerTeal);
     setPalette(face);
     setAutoFillBackground(true);
     setMouseTracking(true);
@@ -241,14 +99,14 @@ Form5::Form5()
     // Our CJK faces stand taller than the 宋体 the rows were laid out for:
     // every row grows by the difference, so no text is cut off.
     lineHeight_ = QFontMetrics(font).boundingRect(QStringLiteral("英Ag")).height();
-    rowGrowth_ = std::max(0, pixelsToTwips(lineHeight_) - kDesignLine);
+    rowGrowth_ = rowGrowth(pixelsToTwips(lineHeight_));
     for (QLabel* label : {Label1, Label2}) {
         label->setFont(font);
         label->setTextFormat(Qt::PlainText);
         // The window itself hears the pointer over its texts: they are part of its face.
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    moveTo(Label1, kMargin, kMargin);
+    moveTo(Label1, kSmallMargin, kSmallMargin);
 
     // The strip is as tall as a row, so laid over the end of a long text it
     // hides it; its pictures sit in its middle.
@@ -258,18 +116,19 @@ Form5::Form5()
     const int top = rowGrowth_ / 2;
     Image1 = new PictureButton(Picture1, {0, top}, QStringLiteral("暂停"), Image5,
                                [this] { playing() ? mnustop_Click() : mnuplay_Click(); });
-    Image4 = new PictureButton(Picture1, {270, top}, QStringLiteral("复读"), picture(drawRepeat),
-                               [this] { mnurepeat_Click(); });
+    Image4 = new PictureButton(Picture1, {270, top}, QStringLiteral("复读"),
+                               stripPicture(StripPicture::Repeat), [this] { mnurepeat_Click(); });
     Image2 = new PictureButton(Picture1, {540, top}, QStringLiteral("上一词"),
-                               picture(drawPrevious), [this] { mnuup_Click(); });
-    Image3 = new PictureButton(Picture1, {810, top}, QStringLiteral("下一词"), picture(drawNext),
-                               [this] { mnudown_Click(); });
+                               stripPicture(StripPicture::Previous), [this] { mnuup_Click(); });
+    Image3 = new PictureButton(Picture1, {810, top}, QStringLiteral("下一词"),
+                               stripPicture(StripPicture::Next), [this] { mnudown_Click(); });
 
     Timer1->setInterval(1);
     Timer1->setEnabled(true);
     connect(Timer1, &platform::WindowTimer::Timer, this, &Form5::Timer1_Timer);
     connect(Timer2, &platform::WindowTimer::Timer, this, &Form5::Timer2_Timer);
     buildMenu();
+    declareSettings();
 }
 
 void Form5::buildMenu() {
@@ -288,8 +147,8 @@ void Form5::buildMenu() {
     mnuAllText = addItem(mnuText, "mnuAllText", QStringLiteral("同时出现"));
     mnuchineseL = addItem(mnuText, "mnuchineseL", QStringLiteral("缓出中文"));
     mnuenglishL = addItem(mnuText, "mnuenglishL", QStringLiteral("缓出英文"));
-    rows_ = exclusive(this, {mnuoneRow, mnutwoRow});
-    textModes_ = exclusive(this, {mnuAllText, mnuchineseL, mnuenglishL});
+    oneOf(rowItems());
+    oneOf(textModeItems());
 
     mnuRead = mnupop->addMenu(QStringLiteral("读词遍数(&R)"));
     mnuRead->setObjectName(QStringLiteral("mnuRead"));
@@ -301,8 +160,8 @@ void Form5::buildMenu() {
         mnutimeS[number - 1] = mnuInterval->addAction(QString::number(number) + u'秒');
         mnutimeS[number - 1]->setObjectName(QStringLiteral("mnutimeS%1").arg(number));
     }
-    exclusive(this, {mnuReadS.begin(), mnuReadS.end()});
-    exclusive(this, {mnutimeS.begin(), mnutimeS.end()});
+    oneOf({mnuReadS.begin(), mnuReadS.end()});
+    oneOf({mnutimeS.begin(), mnutimeS.end()});
     mnupop->addSeparator();
 
     mnustop = addItem(mnupop, "mnustop", QStringLiteral("暂停(&T)"));
@@ -338,32 +197,60 @@ void Form5::buildMenu() {
 }
 
 void Form5::load() {
-    range_ = forms().form<Form2>().studyRange();
-    currentRow_ = WordRow(range_.first - 1);
-    if (!read("英文发音").isEmpty())
-        applySettings();
-    else
-        restorePosition(kDesignPosition);
+    const Form2& library = forms().form<Form2>();
+    cursor_ = WordCursor(*library.words, library.studyRange());
+    settings_.load();
+    // A file edited by hand may name no layout or several: the design's wins
+    // when none is left.
+    if (!std::ranges::any_of(rowItems(), &QAction::isChecked)) mnutwoRow->setChecked(true);
+    if (!std::ranges::any_of(textModeItems(), &QAction::isChecked)) mnuchineseL->setChecked(true);
+    restorePosition(storedPosition_);
     stepForward();
     // The first word shows whole, whichever text would otherwise wait.
-    showText(Label1, Text1);
-    showText(Label2, Text2);
+    showText(Label1, cursor_.word());
+    showText(Label2, cursor_.meaning());
     layOut();
     setPlaying(true);
     bringBackOnScreen(*this);
 }
 
-void Form5::applySettings() {
-    for (const FlagSetting& flag : kFlags)
-        (this->*flag.item)->setChecked(flagValue(read(flag.key)));
-    // A file edited by hand may name no layout or several: the design's wins then.
-    if (!rows_->checkedAction()) mnutwoRow->setChecked(true);
-    if (!textModes_->checkedAction()) mnuchineseL->setChecked(true);
-    if (const int beats = itemNumber(read("读词遍数"))) mnuReadS[beats - 1]->setChecked(true);
-    if (const int seconds = itemNumber(read("间隔时间"))) mnutimeS[seconds - 1]->setChecked(true);
-    restorePosition({numberOr(read("位置X"), kDesignPosition.x()),
-                     numberOr(read("位置Y"), kDesignPosition.y())});
+void Form5::declareSettings() {
+    settings_.flag("英文发音", *mnuSound);
+    settings_.flag("打乱词序", *mnuDisorder);
+    settings_.flag("单行显示", *mnuoneRow);
+    settings_.flag("双行显示", *mnutwoRow);
+    settings_.flag("同时出现", *mnuAllText);
+    settings_.flag("缓出中文", *mnuchineseL);
+    settings_.flag("缓出英文", *mnuenglishL);
+    const auto numbered = [this](const char* key, std::array<QAction*, 9>& items) {
+        settings_.value(
+            key,
+            [&items](const QString& text) {
+                if (const int number = itemNumber(text)) items[number - 1]->setChecked(true);
+            },
+            [&items] { return QString::number(checkedNumber(items)); });
+    };
+    numbered("读词遍数", mnuReadS);
+    numbered("间隔时间", mnutimeS);
+    // A position that is no number keeps the design's.
+    const auto coordinate = [](const QString& text, int& into) {
+        bool ok = false;
+        const int number = text.trimmed().toInt(&ok);
+        if (ok) into = number;
+    };
+    settings_.value(
+        "位置X",
+        [this, coordinate](const QString& text) { coordinate(text, storedPosition_.rx()); },
+        [this] { return QString::number(positionTwips().x()); });
+    settings_.value(
+        "位置Y",
+        [this, coordinate](const QString& text) { coordinate(text, storedPosition_.ry()); },
+        [this] { return QString::number(positionTwips().y()); });
 }
+
+QList<QAction*> Form5::rowItems() const { return {mnuoneRow, mnutwoRow}; }
+
+QList<QAction*> Form5::textModeItems() const { return {mnuAllText, mnuchineseL, mnuenglishL}; }
 
 void Form5::restorePosition(QPoint twips) {
     restoredTwips_ = twips;
@@ -376,17 +263,6 @@ QPoint Form5::positionTwips() const {
     return {pixelsToTwips(x()), pixelsToTwips(y())};
 }
 
-void Form5::saveSettings() {
-    for (const FlagSetting& flag : kFlags)
-        write(flag.key,
-              (this->*flag.item)->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
-    write("读词遍数", QString::number(checkedNumber(mnuReadS)));
-    write("间隔时间", QString::number(checkedNumber(mnutimeS)));
-    const QPoint position = positionTwips();
-    write("位置X", QString::number(position.x()));
-    write("位置Y", QString::number(position.y()));
-}
-
 bool Form5::playing() const { return Timer1->Enabled(); }
 
 bool Form5::oneRow() const { return mnuoneRow->isChecked(); }
@@ -397,57 +273,37 @@ void Form5::showText(QLabel* label, const QString& text) {
     label->resize(label->sizeHint().width(), lineHeight_);
 }
 
-int Form5::secondRowTop() const { return kSecondRowTop + rowGrowth_; }
+SmallLayout Form5::layout() const { return {oneRow(), rowGrowth_}; }
 
 void Form5::showRows() {
-    if (oneRow()) {
-        placeSecondLabel();
-        resize(width(), twipsToPixels(kOneRowHeight + rowGrowth_));
-    } else {
-        resize(width(), twipsToPixels(kTwoRowHeight + 2 * rowGrowth_));
-        moveTo(Label2, kMargin, secondRowTop());
-    }
+    resize(width(), twipsToPixels(layout().height()));
+    placeSecondLabel();
 }
 
 void Form5::placeSecondLabel() {
-    moveTo(Label2, pixelsToTwips(Label1->x()) + widthOf(Label1) + kTextGap,
-           pixelsToTwips(Label1->y()));
+    const QPoint at = layout().secondTextAt(
+        {pixelsToTwips(Label1->x()), pixelsToTwips(Label1->y())}, widthOf(Label1));
+    moveTo(Label2, at.x(), at.y());
 }
 
 void Form5::fitWindow() {
-    const int first = widthOf(Label1);
-    const int second = widthOf(Label2);
-    int wanted = kNarrowest;
-    if (oneRow()) {
-        placeSecondLabel();
-        if (mnuAllText->isChecked())
-            wanted = std::max(first + second + kOneRowMargins, kNarrowest);
-        else if (first > kNarrowest)
-            wanted = first + kFitMargin;
-    } else if (first > kNarrowest || second > kNarrowest) {
-        wanted = std::max(first, second) + kFitMargin;
-    }
+    if (oneRow()) placeSecondLabel();
+    const int wanted =
+        layout().fittedWidth(mnuAllText->isChecked(), widthOf(Label1), widthOf(Label2));
     resize(twipsToPixels(wanted), height());
     placeStrip();
 }
 
-// Makes room for the second text once it has come out; the window does not
-// shrink meanwhile.
+// Makes room for the second text once it has come out.
 void Form5::widenForSecondText() {
-    const int first = widthOf(Label1);
-    const int second = widthOf(Label2);
-    if (oneRow()) {
-        if (first + second + kOneRowMargins > kNarrowest)
-            resize(twipsToPixels(first + second + kOneRowMargins), height());
-    } else if (second > kNarrowest && second > first) {
-        resize(twipsToPixels(second + kFitMargin), height());
-    }
+    const int wanted = layout().widenedWidth(widthOf(this), widthOf(Label1), widthOf(Label2));
+    if (wanted != widthOf(this)) resize(twipsToPixels(wanted), height());
     placeStrip();
 }
 
 void Form5::placeStrip() {
-    moveTo(Picture1, widthOf(this) - widthOf(Picture1) - kMargin,
-           oneRow() ? kStripTopOneRow : secondRowTop());
+    const QPoint at = layout().stripAt(widthOf(this), widthOf(Picture1));
+    moveTo(Picture1, at.x(), at.y());
 }
 
 // The previous and next pictures lie beyond the narrow strip, out of sight.
@@ -466,43 +322,16 @@ void Form5::setPlaying(bool play) {
     Image1->setToolTip(play ? QStringLiteral("暂停") : QStringLiteral("播放"));
 }
 
-void Form5::readRow() {
-    // Row 0 is the table's header: a range reaching it holds no words.
-    const WordTable& words = *forms().form<Form2>().words;
-    Text1 = currentRow_ >= 1 ? words.TextMatrix(currentRow_, 1) : QString();
-    Text2 = currentRow_ >= 1 ? words.TextMatrix(currentRow_, 2) : QString();
-}
+void Form5::stepForward() { cursor_.forward(mnuDisorder->isChecked()); }
 
-void Form5::Command1_Click() {
-    currentRow_ = StepBackward(currentRow_, range_);
-    readRow();
-}
-
-void Form5::Command2_Click() {
-    currentRow_ = StepForward(currentRow_, range_);
-    readRow();
-}
-
-void Form5::Command3_Click() {
-    currentRow_ = JumpBackward(currentRow_, range_);
-    readRow();
-}
-
-void Form5::Command4_Click() {
-    currentRow_ = JumpForward(currentRow_, range_);
-    readRow();
-}
-
-void Form5::stepForward() { mnuDisorder->isChecked() ? Command4_Click() : Command2_Click(); }
-
-void Form5::stepBackward() { mnuDisorder->isChecked() ? Command3_Click() : Command1_Click(); }
+void Form5::stepBackward() { cursor_.backward(mnuDisorder->isChecked()); }
 
 void Form5::showWord() {
     if (mnuAllText->isChecked()) {
-        showText(Label1, Text1);
-        showText(Label2, Text2);
+        showText(Label1, cursor_.word());
+        showText(Label2, cursor_.meaning());
     } else {
-        showText(Label1, mnuchineseL->isChecked() ? Text1 : Text2);
+        showText(Label1, mnuchineseL->isChecked() ? cursor_.word() : cursor_.meaning());
         // No text of an earlier word stands beside this one while the
         // second text waits, and it waits its full delay.
         showText(Label2, {});
@@ -513,31 +342,29 @@ void Form5::showWord() {
 }
 
 void Form5::Timer1_Timer() {
-    const int seconds = checkedNumber(mnutimeS);
-    Timer1->setInterval(seconds * 1000);
-    Timer2->setInterval(seconds * kRevealPerMille);
-    if (tickCounter_ >= checkedNumber(mnuReadS)) {
+    const SmallBeat beat{checkedNumber(mnutimeS)};
+    Timer1->setInterval(beat.interval());
+    Timer2->setInterval(beat.revealDelay());
+    if (beats_.beat(checkedNumber(mnuReadS))) {
         stepForward();
         showWord();
-        tickCounter_ = 0;
     }
-    ++tickCounter_;
     Picture1->hide();
     if (mnuSound->isChecked()) speakWord(WordSpeaker::Reading::Timed);
 }
 
 void Form5::Timer2_Timer() {
     if (mnuchineseL->isChecked())
-        showText(Label2, Text2);
+        showText(Label2, cursor_.meaning());
     else if (mnuenglishL->isChecked())
-        showText(Label2, Text1);
+        showText(Label2, cursor_.word());
     widenForSecondText();
     Picture1->hide();
     Timer2->setEnabled(false);
 }
 
 void Form5::speakWord(WordSpeaker::Reading reading) {
-    const QString word = Text1.trimmed();
+    const QString word = cursor_.word().trimmed();
     if (!word.isEmpty()) speaker_.speak(word, reading);
 }
 
@@ -595,10 +422,10 @@ void Form5::closeEvent(QCloseEvent* event) {
     // No beat may speak or report while the settings are written.
     Timer1->setEnabled(false);
     Timer2->setEnabled(false);
-    saveSettings();
+    settings_.save();
     hide();
     // However the window is closed, the learner is not left without one.
-    if (Form6* main = forms().existing<Form6>(); main && !main->closing() && !ending_) main->show();
+    if (!ending_) forms().returnToMainWindow();
     event->accept();
     forms().release(this);
 }
@@ -606,7 +433,7 @@ void Form5::closeEvent(QCloseEvent* event) {
 // A thin rim keeps the pale window apart from a white page beneath it.
 void Form5::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setPen(kEdge);
+    p.setPen(kTickerRim);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

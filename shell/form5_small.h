@@ -7,11 +7,12 @@
 #include <array>
 
 #include "agents/word_speaker.h"
-#include "library/study_range.h"
-#include "study/stepping.h"
+#include "shell/settings_section.h"
+#include "shell/small_beat.h"
+#include "shell/small_layout.h"
+#include "study/word_cursor.h"
 
 class QAction;
-class QActionGroup;
 class QLabel;
 class QMenu;
 
@@ -35,8 +36,6 @@ class Form5 final : public QWidget {
 
     QLabel* Label1;     // the first text: the word, or the meaning when the word comes later
     QLabel* Label2;     // the second text
-    QString Text1;      // the English word of the current row
-    QString Text2;      // its Chinese meaning
     QWidget* Picture1;  // the strip of picture buttons at the right edge
     QLabel* Image1;     // pause or play
     QLabel* Image4;     // read the word again
@@ -71,17 +70,11 @@ class Form5 final : public QWidget {
     // The load steps, run by the form registry once the window is known to it.
     void load();
 
-    WordRow currentRow() const { return currentRow_; }
+    WordRow currentRow() const { return cursor_.row(); }
     bool playing() const;
 
     void Timer1_Timer();
     void Timer2_Timer();
-
-    // The steps through the range: previous, next, random previous, random next.
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
 
     void mnuoneRow_Click();
     void mnutwoRow_Click();
@@ -101,14 +94,15 @@ class Form5 final : public QWidget {
 
   private:
     void buildMenu();
-    void applySettings();
+    void declareSettings();
+    QList<QAction*> rowItems() const;
+    QList<QAction*> textModeItems() const;
     void restorePosition(QPoint twips);
     QPoint positionTwips() const;
-    void saveSettings();
 
     void showText(QLabel* label, const QString& text);
     bool oneRow() const;
-    int secondRowTop() const;
+    SmallLayout layout() const;
     void showRows();
     void layOut();
     void placeSecondLabel();
@@ -118,7 +112,6 @@ class Form5 final : public QWidget {
     void setStripWidth(int twips);
     void setPlaying(bool playing);
 
-    void readRow();
     void stepForward();
     void stepBackward();
     void showWord();
@@ -127,16 +120,15 @@ class Form5 final : public QWidget {
 
     int lineHeight_ = 0;  // pixels
     int rowGrowth_ = 0;   // twips each row gains over the design's
-    QActionGroup* rows_ = nullptr;
-    QActionGroup* textModes_ = nullptr;
-    StudyRange range_;
-    WordRow currentRow_ = 0;
-    int tickCounter_ = 0;
+    WordCursor cursor_;   // the word and meaning shown are those of its row
+    BeatCounter beats_;
     // Very high priority (128): a new beat cuts off a word still being said
     // instead of queueing behind it. 16 asks for the reading style.
     WordSpeaker speaker_{144};
     bool ending_ = false;  // 退出: the program ends, the main window stays hidden
 
+    SettingsSection settings_;
+    QPoint storedPosition_;  // twips: the design's until the file names one
     // The position read from the settings and where it put the window, so an
     // unmoved window writes back exactly what it read.
     QPoint restoredTwips_;

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
@@ -16,19 +15,17 @@
 #include "platform/audio_outputs.h"
 #include "platform/launcher.h"
 #include "platform/prompt.h"
+#include "platform/single_instance.h"
 #include "shell/about/form12_about.h"
 #include "shell/about/help_viewer.h"
 #include "shell/about/links.h"
 #include "shell/artwork.h"
-#include "shell/form5_small.h"
-#include "shell/form7_login.h"
 #include "shell/form_registry.h"
 #include "shell/navigation.h"
 #include "shell/session.h"
 #include "shell/user_settings.h"
 #include "shell/window_dragger.h"
 #include "shell/window_placement.h"
-#include "study/form8_first_learn.h"
 
 namespace tawen {
 
@@ -87,6 +84,11 @@ Form6::Form6()
     column->addStretch();
     buildMenus();
     connect(navigation, &Navigation::modeChosen, this, &switchFromMainWindow);
+    // The library window may be unloaded and made again; each one announces
+    // its course line here.
+    connect(&forms(), &FormRegistry::loading, this, [this](QWidget* form) {
+        if (auto* library = qobject_cast<Form2*>(form)) listenTo(*library);
+    });
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->setSizeGripEnabled(false);
     setFixedSize(680, 480);
@@ -142,6 +144,7 @@ void Form6::buildMenus() {
 
 void Form6::load() {
     Form2& library = forms().form<Form2>();
+    listenTo(library);
     if (platform::audioOutputCount() > 0) {
         speech().Register(QString(10, u' '), QString(10, u' '));
     } else {
@@ -154,21 +157,35 @@ void Form6::load() {
     }
     const QListWidgetItem* course = library.List1->currentItem();
     CurrentCourseName = course ? course->text().trimmed() : QString();
-    SettingsPath = settingsPathFor(CurrentUser);
     Label1->setText(QStringLiteral("用户：") + CurrentUser);
+    // The library window's own load has just chosen the saved course (or
+    // the first one); choosing it again here would load it a second time.
     if (!ReadSetting(QStringLiteral("词库"), QStringLiteral("名称")).isEmpty()) {
         Label2->setText(library.courseLine());
-        library.List1->setCurrentRow(library.savedListPosition());
     } else {
         Label2->setText(QStringLiteral("课程：《小学英语第一册》"));
         Label3->setText(kWelcome);
-        library.List1->setCurrentRow(0);
     }
     setWindowTitle(QStringLiteral("塔文英语单词"));
 }
 
+void Form6::listenTo(const Form2& library) {
+    connect(&library, &Form2::courseChosen, this, &Form6::showChosenCourse, Qt::UniqueConnection);
+    connect(&library, &Form2::courseLineChanged, Label2, &QLabel::setText, Qt::UniqueConnection);
+}
+
+void Form6::showChosenCourse(const QString& courseLine) {
+    Label1->setText(QStringLiteral("用户：") + CurrentUser);
+    Label2->setText(courseLine);
+    Label3->clear();
+}
+
 void Form6::restart() {
+    // The lock goes first: however long this copy takes to end, the copy vexo
+    // starts must not find it still held.
+    const bool lockWasHeld = platform::programInstance().release();
     if (!platform::startProgram(QStringLiteral("vexo"))) {
+        if (lockWasHeld) platform::programInstance().acquire();
         platform::prompt().message(
             QStringLiteral("无法启动 vexo，不能更换用户。请重新安装塔文英语单词后再试。"),
             QStringLiteral("错误提示"));
@@ -192,12 +209,8 @@ void Form6::mnuabout_Click() {
 }
 
 void Form6::closeEvent(QCloseEvent* event) {
-    closing_ = true;
     // The other windows go first, each running its own closing steps.
-    forms().unload<Form2>();
-    forms().unload<Form5>();
-    forms().unload<Form7>();
-    forms().unload<Form8>();
+    forms().unloadForMainWindow();
     event->accept();
     forms().release(this);
     QCoreApplication::quit();

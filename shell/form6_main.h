@@ -8,6 +8,7 @@ class QMenu;
 
 namespace tawen {
 
+class Form2;
 class Navigation;
 
 // The main window "塔文英语单词": the hub after login. It shows who is logged
@@ -50,18 +51,14 @@ class Form6 final : public QMainWindow {
     void mnuforum_Click();
     void mnuabout_Click();
 
-    // True while the closing steps run, so the windows it unloads do not
-    // bring it back.
-    bool closing() const { return closing_; }
-
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildMenus();
     void restart();
-
-    bool closing_ = false;
+    void listenTo(const Form2& library);
+    void showChosenCourse(const QString& courseLine);
 };
 
 }  // namespace tawen

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "platform/prompt.h"
@@ -26,6 +27,11 @@ namespace {
 
 const QString kNewUserHint = QStringLiteral("[新用户请登记]");
 const QString kNoticeTitle = QStringLiteral("提示");
+const QString kAskForName = QStringLiteral("请先在“用户：”框中选择或输入用户名，再按“登录”。");
+const QString kErrorTitle = QStringLiteral("错误提示");
+const QString kRegistryWriteFailed = QStringLiteral(
+    "新用户登记失败：无法写入用户名单 system/List.sys。\n"
+    "请检查磁盘是否已满、文件夹是否可写，然后再试。");
 
 }  // namespace
 
@@ -40,6 +46,10 @@ Form7::Form7()
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
     Combo1->setEditable(true);
+    // Names match exactly as typed. The combo's own completer ignores letter
+    // case and, when the box is left, swaps "Alice" for a stored "alice";
+    // the learner picks a stored name from the list instead.
+    Combo1->setCompleter(nullptr);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setMinimumWidth(170);
     Combo1->lineEdit()->setValidator(new ByteLimitValidator(kUserFieldBytes, Combo1));
@@ -73,7 +83,13 @@ Form7::Form7()
     // The hint is selected, so a new learner simply types over it.
     Combo1->lineEdit()->selectAll();
     Combo1->setFocus();
-    centerOnScreen(*this);
+}
+
+// Centred when shown, not when built: only then has the layout given the
+// window its real size.
+void Form7::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) centerOnScreen(*this);
+    QWidget::showEvent(event);
 }
 
 // Blanks round a name or password cannot be stored (fields are read back
@@ -81,6 +97,12 @@ Form7::Form7()
 void Form7::Command1_Click() {
     const QString name = Combo1->currentText().trimmed();
     const QString password = Text1->text().trimmed();
+    if (name == kNewUserHint && !password.isEmpty()) {
+        platform::prompt().message(kAskForName, kNoticeTitle);
+        Combo1->setFocus();
+        Combo1->lineEdit()->selectAll();
+        return;
+    }
     if (!name.isEmpty()) {
         if (const auto refusal = refusedUserName(name)) {
             platform::prompt().message(*refusal, kNoticeTitle);
@@ -97,8 +119,7 @@ void Form7::Command1_Click() {
         }
         return;
     }
-    // The hint left in place is no name: nobody should become "[新用户请登记]".
-    if (!name.isEmpty() && name != kNewUserHint && !password.isEmpty()) createUser(name, password);
+    if (!name.isEmpty() && !password.isEmpty()) createUser(name, password);
 }
 
 void Form7::logIn(const QString& storedName) {
@@ -108,11 +129,16 @@ void Form7::logIn(const QString& storedName) {
 
 void Form7::createUser(const QString& name, const QString& password) {
     const UserRecord record{name, password};
-    UserRegistry(UserRegistry::defaultPath()).append(record);
     // What is kept must be what was stored, or the next login finds other files.
     CurrentUser = decodeUserRecord(encodeUserRecord(record)).name;
-    SettingsPath = settingsPathFor(CurrentUser);
+    // The whole settings file comes first: a listed user always has one, and
+    // a file left without its record is simply written again next time.
     writeDefaultSettings();
+    if (!UserRegistry(UserRegistry::defaultPath()).append(record)) {
+        CurrentUser.clear();
+        platform::prompt().message(kRegistryWriteFailed, kErrorTitle);
+        return;
+    }
     showMainWindow();
 }
 

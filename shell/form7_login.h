@@ -27,6 +27,7 @@ class Form7 final : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void logIn(const QString& storedName);

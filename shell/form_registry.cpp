@@ -10,6 +10,24 @@ void FormRegistry::release(QWidget* form) {
 void FormRegistry::discardAll() {
     for (auto& [type, form] : forms_) delete form.data();
     forms_.clear();
+    closing_ = false;
+}
+
+QWidget* FormRegistry::find(std::type_index type) const {
+    const auto found = forms_.find(type);
+    return found == forms_.end() ? nullptr : found->second.data();
+}
+
+QWidget& FormRegistry::mainWindow() { return loadMainWindow_(); }
+
+void FormRegistry::returnToMainWindow() {
+    if (QWidget* main = find(mainWindow_); main && !closing_) main->show();
+}
+
+void FormRegistry::unloadForMainWindow() {
+    closing_ = true;
+    for (const std::type_index type : unloadOrder_)
+        if (QWidget* form = find(type)) form->close();
 }
 
 FormRegistry& forms() {

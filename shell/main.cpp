@@ -1,19 +1,23 @@
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include "platform/paths.h"
+#include "platform/prompt.h"
 #include "platform/single_instance.h"
 #include "shell/fonts.h"
 #include "shell/form7_login.h"
 #include "shell/form_registry.h"
+#include "shell/window_directory.h"
 
 int main(int argc, char* argv[]) {
+    using platform::SingleInstance;
     // The root and the one-copy check come before any window: a second copy
     // ends here, unseen.
     const QString exeDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
     platform::setRoot(platform::chooseRoot(QFileInfo(exeDir).path()));
-    platform::SingleInstance instance(platform::WindowsDir() + QStringLiteral("tawen.lock"));
-    if (!instance.acquire()) return 0;
+    const SingleInstance::Outcome lock = platform::programInstance().acquire();
+    if (lock == SingleInstance::Outcome::AnotherCopyRuns) return 0;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tawen"));
@@ -24,6 +28,17 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     tawen::installFonts();
 
+    // Without the lock the user list and settings could not be written either.
+    if (lock == SingleInstance::Outcome::CannotLock) {
+        platform::prompt().message(
+            QStringLiteral("塔文英语单词无法启动：不能在文件夹“%1”中建立文件 tawen.lock。\n"
+                           "请检查该文件夹是否可写、磁盘是否已满，然后再试。")
+                .arg(QDir::toNativeSeparators(QDir::cleanPath(platform::WindowsDir()))),
+            QStringLiteral("错误提示"));
+        return 1;
+    }
+
+    tawen::registerWindows();
     tawen::forms().form<tawen::Form7>().show();
     const int status = QApplication::exec();
     tawen::forms().discardAll();

@@ -6,15 +6,24 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "library/form2_library.h"
+#include <map>
+
 #include "shell/about/help_viewer.h"
 #include "shell/artwork.h"
-#include "shell/form5_small.h"
-#include "shell/form6_main.h"
 #include "shell/form_registry.h"
-#include "study/form8_first_learn.h"
 
 namespace tawen {
+
+namespace {
+
+MainMenus (*mainMenus)() = nullptr;
+
+std::map<Mode, WindowReference>& modeWindows() {
+    static std::map<Mode, WindowReference> windows;
+    return windows;
+}
+
+}  // namespace
 
 Navigation::Navigation(QMainWindow& host, std::optional<Mode> own)
     : QObject(&host),
@@ -77,59 +86,38 @@ QAction* Navigation::addStudyItem(const char* name, const QString& caption, Mode
     return action;
 }
 
+void registerMainMenus(MainMenus (*menus)()) { mainMenus = menus; }
+
+void registerModeWindow(Mode mode, WindowReference reference) { modeWindows()[mode] = reference; }
+
 void installModeMenus(QMainWindow& host, Navigation& navigation, QMenu* toolMenu) {
-    Form6& main = forms().form<Form6>();
+    const MainMenus main = mainMenus();
     QMenuBar* bar = host.menuBar();
-    bar->addMenu(main.mnuuser);
+    bar->addMenu(main.user);
     bar->addMenu(navigation.mnustudy);
-    bar->addMenu(toolMenu ? toolMenu : main.mnutool);
-    bar->addMenu(main.mnuhelp);
+    bar->addMenu(toolMenu ? toolMenu : main.tool);
+    bar->addMenu(main.help);
     auto* settings = new QMenu(QStringLiteral("设置(&E)"), &host);
     settings->setObjectName(QStringLiteral("mnuexi"));
     bar->addMenu(settings)->setVisible(false);
 }
 
 WindowReference modeWindow(Mode mode) {
-    switch (mode) {
-        case Mode::Library:
-            return []() -> QWidget& { return forms().form<Form2>(); };
-        case Mode::Small:
-            return []() -> QWidget& { return forms().form<Form5>(); };
-        case Mode::FirstLearn:
-            return []() -> QWidget& { return forms().form<Form8>(); };
-        case Mode::Review:
-        case Mode::Consolidation:
-        case Mode::Agent:
-            break;
-    }
-    return nullptr;
+    const auto found = modeWindows().find(mode);
+    return found == modeWindows().end() ? nullptr : found->second;
 }
 
-namespace {
-
-// The agent window puts its characters on the desktop itself: it is loaded,
-// not shown.
-void open(WindowReference reference, Mode mode) {
+void openModeWindow(Mode mode) {
+    const WindowReference reference = modeWindow(mode);
+    if (!reference) return;
     QWidget& window = reference();
     if (mode != Mode::Agent) window.show();
 }
 
-}  // namespace
-
 void switchFromMainWindow(Mode target) {
-    const WindowReference reference = modeWindow(target);
-    if (!reference) return;
-    forms().form<Form6>().hide();
-    open(reference, target);
-}
-
-void switchFromLibraryWindow(Mode target) {
-    const WindowReference reference = modeWindow(target);
-    if (!reference) return;
-    Form2& library = forms().form<Form2>();
-    library.SaveLibraryChoice();
-    library.hide();
-    open(reference, target);
+    if (!modeWindow(target)) return;
+    forms().mainWindow().hide();
+    openModeWindow(target);
 }
 
 void switchFromStudyWindow(QWidget& self, Mode target) {
@@ -137,8 +125,8 @@ void switchFromStudyWindow(QWidget& self, Mode target) {
     if (!reference) return;
     if (target == Mode::Agent) reference();
     self.close();
-    open(reference, target);
-    forms().form<Form6>().hide();
+    openModeWindow(target);
+    forms().mainWindow().hide();
 }
 
 }  // namespace tawen

@@ -9,6 +9,7 @@ class QAction;
 class QMainWindow;
 class QMenu;
 class QToolBar;
+class QWidget;
 
 namespace tawen {
 
@@ -46,20 +47,38 @@ class Navigation final : public QObject {
     std::optional<Mode> own_;
 };
 
+// The main window's user, tool and help menus, which every mode window
+// shows in its own menu bar.
+struct MainMenus {
+    QMenu* user;
+    QMenu* tool;
+    QMenu* help;
+};
+
+// How to reach a window (loading it on first reference).
+using WindowReference = QWidget& (*)();
+
+// Registered once at start-up (registerWindows), so that the navigation
+// needs none of the windows it leads to.
+void registerMainMenus(MainMenus (*menus)());
+void registerModeWindow(Mode mode, WindowReference reference);
+
 // Adds the reduced menu bar of a mode window: the main window's user, tool and
 // help menus around the window's own study menu, and the hidden settings menu.
 // toolMenu replaces the main window's tool menu when given.
 void installModeMenus(QMainWindow& host, Navigation& navigation, QMenu* toolMenu = nullptr);
 
-// How to reach the window of a mode (loading it on first reference); null for
-// the modes that have no window yet.
-using WindowReference = QWidget& (*)();
+// How to reach the window of a mode; null for the modes that have no window yet.
 WindowReference modeWindow(Mode mode);
 
-// Switching, as each kind of window does it. The library window saves its
-// choice and only hides, so the word table survives; a study window unloads.
+// Loads the window of the mode and shows it; the agent window puts its
+// characters on the desktop itself and is only loaded.
+void openModeWindow(Mode mode);
+
+// Switching from the main window hides it; a study window unloads itself.
+// (The library window saves its choice and only hides, so the word table
+// survives: it does that itself.)
 void switchFromMainWindow(Mode target);
-void switchFromLibraryWindow(Mode target);
 void switchFromStudyWindow(QWidget& self, Mode target);
 
 }  // namespace tawen

@@ -8,4 +8,6 @@ QString settingsPathFor(const QString& user) {
     return platform::AppDir() + QStringLiteral("/User/") + user + QStringLiteral(".ini");
 }
 
+QString SettingsPath() { return settingsPathFor(CurrentUser); }
+
 }  // namespace tawen

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // The list of users, "List.sys": a bare sequence of 36-byte records in the
 // order the users were created, each an 18-byte name and an 18-byte password
 // in GB18030, left-aligned and padded with blanks.
@@ -29,14 +31,21 @@ class UserRegistry {
     // WindowsDir() + "List.sys".
     static QString defaultPath();
 
-    // Every complete record in file order. A missing file is created empty.
+    // Every complete record in file order, but for records whose name is
+    // blank. A missing file is created empty.
     QList<UserRecord> records() const;
 
-    // Appends after the last complete record; a torn trailing record left by
-    // an interrupted write is overwritten rather than listed as a user.
+    // Writes the whole list anew with the record after the last complete
+    // one, in one atomic save; a torn trailing record left by an older
+    // program is dropped rather than listed as a user. False when the file
+    // cannot be read or written; it then stays as it was, byte for byte.
     bool append(const UserRecord& record) const;
 
   private:
+    // The file's bytes up to its last complete record; empty when there is
+    // no file, nothing when it cannot be read.
+    std::optional<QByteArray> completeRecords() const;
+
     QString path_;
 };
 

@@ -10,6 +10,12 @@ namespace tawen {
 
 namespace {
 
+struct SettingDefault {
+    const char* section;
+    const char* key;
+    const char* value;
+};
+
 constexpr std::array kDefaults = {
     SettingDefault{"词库", "名称", "小学英语第一册"},
     SettingDefault{"词库", "序号", "0"},
@@ -53,10 +59,8 @@ constexpr std::array kDefaults = {
 
 }  // namespace
 
-std::span<const SettingDefault> defaultSettings() { return kDefaults; }
-
 QString ReadSetting(const QString& section, const QString& key) {
-    return platform::readIniValue(SettingsPath, section, key);
+    return platform::readIniValue(SettingsPath(), section, key);
 }
 
 QString writeFailureMessage(const QString& section, const QString& key) {
@@ -68,23 +72,30 @@ QString writeFailureMessage(const QString& section, const QString& key) {
 }
 
 bool WriteSetting(const QString& section, const QString& key, const QString& value) {
-    if (platform::writeIniValue(SettingsPath, section, key, value)) return true;
+    if (platform::writeIniValue(SettingsPath(), section, key, value)) return true;
     platform::prompt().message(writeFailureMessage(section, key));
     return false;
 }
 
 bool WriteSettings(const QString& section, const QList<platform::IniEntry>& entries) {
-    if (platform::writeIniSection(SettingsPath, section, entries)) return true;
+    if (platform::writeIniSection(SettingsPath(), section, entries)) return true;
     for (const platform::IniEntry& entry : entries)
         platform::prompt().message(writeFailureMessage(section, entry.key));
     return false;
 }
 
-void writeDefaultSettings() {
+bool writeDefaultSettings() {
+    QList<platform::IniSection> sections;
     for (const SettingDefault& row : kDefaults) {
-        WriteSetting(QString::fromUtf8(row.section), QString::fromUtf8(row.key),
-                     QString::fromUtf8(row.value));
+        const QString section = QString::fromUtf8(row.section);
+        if (sections.isEmpty() || sections.last().name != section) sections.append({section, {}});
+        sections.last().entries.append({QString::fromUtf8(row.key), QString::fromUtf8(row.value)});
     }
+    if (platform::writeIniFile(SettingsPath(), sections)) return true;
+    for (const platform::IniSection& section : sections)
+        for (const platform::IniEntry& entry : section.entries)
+            platform::prompt().message(writeFailureMessage(section.name, entry.key));
+    return false;
 }
 
 }  // namespace tawen

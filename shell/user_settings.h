@@ -4,20 +4,9 @@
 
 #include "platform/ini_file.h"
 
-#include <span>
-
-// The per-user settings file at SettingsPath. Each window reads its own
+// The per-user settings file at SettingsPath(). Each window reads its own
 // section when it loads and writes the whole section back when it closes.
 namespace tawen {
-
-struct SettingDefault {
-    const char* section;
-    const char* key;
-    const char* value;
-};
-
-// Every key a new user starts with, in the order it is written.
-std::span<const SettingDefault> defaultSettings();
 
 // The stored text, or the empty text when file, section or key is absent.
 QString ReadSetting(const QString& section, const QString& key);
@@ -33,7 +22,9 @@ bool WriteSettings(const QString& section, const QList<platform::IniEntry>& entr
 // The message shown when the key cannot be written.
 QString writeFailureMessage(const QString& section, const QString& key);
 
-// Fills a new user's file with defaultSettings(), one message per failed key.
-void writeDefaultSettings();
+// Writes a new user's whole file, every default key in table order, in one
+// save that replaces whatever was there. On failure each key's own message
+// is shown, in table order, and the file stays as it was.
+bool writeDefaultSettings();
 
 }  // namespace tawen

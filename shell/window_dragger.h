@@ -15,8 +15,6 @@ class WindowDragger final : public QObject {
     // Watches surface; moves surface's top-level window.
     explicit WindowDragger(QWidget& surface);
 
-    bool dragging() const { return dragging_; }
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,7 +1,6 @@
 #include "study/form8_first_learn.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,23 +10,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <cmath>
 #include <limits>
 
 #include "agents/speech_engine.h"
 #include "library/form2_library.h"
 #include "platform/prompt.h"
 #include "platform/window_timer.h"
-#include "shell/form6_main.h"
 #include "shell/form_registry.h"
-#include "shell/navigation.h"
-#include "shell/session.h"
-#include "shell/user_settings.h"
 #include "shell/window_placement.h"
+#include "study/play_schedule.h"
 #include "study/similar_words.h"
 #include "study/up_down.h"
 
@@ -35,7 +28,6 @@ namespace tawen {
 
 namespace {
 
-const QString kSection = QStringLiteral("初记");
 const QString kPlay = QStringLiteral("播放(&P)");
 const QString kPause = QStringLiteral("暂停(&S)");
 
@@ -45,52 +37,6 @@ constexpr int kSpeakFlags = 144;
 
 const QColor kWordBlue(64, 112, 176);
 const QColor kGrey(128, 128, 128);
-
-// Boxes are read as numbers; text that is not a number counts as 0.
-double boxNumber(const QString& text) {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0.0;
-}
-
-// A timer period in whole milliseconds, rounded to the nearest. Negative
-// products stop the timer like 0 does; periods past 65535 ms are kept (the
-// window timer honours them), only what no timer can hold is cut.
-int period(double milliseconds) {
-    const double rounded = std::round(milliseconds);
-    if (!(rounded > 0)) return 0;
-    return int(std::min(rounded, double(std::numeric_limits<int>::max())));
-}
-
-// Check boxes are stored as 0 or 1.
-bool storedCheck(const QString& value) { return value.trimmed().toInt() == 1; }
-
-// Option buttons are stored as True or False.
-bool storedOption(const QString& value) {
-    const QString text = value.trimmed();
-    if (text.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0) return true;
-    return boxNumber(text) != 0;
-}
-
-// An option button takes the stored value as if set one at a time: selecting
-// one clears its partner, clearing one leaves the partner as it was.
-void setOption(QRadioButton* option, bool selected) {
-    if (selected) {
-        option->setChecked(true);
-        return;
-    }
-    option->setAutoExclusive(false);
-    option->setChecked(false);
-    option->setAutoExclusive(true);
-}
-
-QString checkText(const QCheckBox* box) {
-    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-}
-
-QString optionText(const QRadioButton* option) {
-    return option->isChecked() ? QStringLiteral("True") : QStringLiteral("False");
-}
 
 void setTextColour(QWidget* control, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = control->palette();
@@ -128,7 +74,7 @@ QLabel* fieldTitle(const QString& caption) {
 }  // namespace
 
 Form8::Form8()
-    : navigation(new Navigation(*this, Mode::FirstLearn)),
+    : StudyWindow(Mode::FirstLearn, QStringLiteral("初记")),
       Label1(fieldTitle(QStringLiteral("英文："))),
       Text1(steady(new QLineEdit)),
       Label3(steady(new QLabel)),
@@ -158,15 +104,11 @@ Form8::Form8()
       Timer2(new platform::WindowTimer(this)),
       Timer3(new platform::WindowTimer(this)),
       Timer4(new platform::WindowTimer(this)),
-      StatusPanel1(new QLabel),
-      StatusPanel2(new QLabel),
-      StatusPanel3(new QLabel),
       similarArea_(steady(new QScrollArea)),
       speaker_(kSpeakFlags) {
-    installModeMenus(*this, *navigation);
-    connect(navigation, &Navigation::modeChosen, this,
-            [this](Mode target) { switchFromStudyWindow(*this, target); });
     buildControls();
+    stopOnClose({Timer2, Timer3, Timer4});
+    declareSettings();
 }
 
 void Form8::buildControls() {
@@ -227,7 +169,7 @@ void Form8::buildControls() {
     // The options, the steppers and the buttons in a column at the right.
     auto* side = new QVBoxLayout;
     side->setSpacing(8);
-    auto* frame = new QGroupBox(QStringLiteral("学习选项"));
+    auto* frame = new QGroupBox;
     auto* options = new QVBoxLayout(frame);
     options->setSpacing(3);
     for (QWidget* option : std::initializer_list<QWidget*>{Check1, Check6, Check2, Check3, Check4,
@@ -268,12 +210,6 @@ void Form8::buildControls() {
     for (QWidget* hidden : std::initializer_list<QWidget*>{Command1, Command2, Command5})
         hidden->setParent(client);
 
-    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(StatusPanel1, 3);
-    statusBar()->addWidget(StatusPanel2, 2);
-    statusBar()->addWidget(StatusPanel3, 2);
-
     // Design state.
     Check1->setChecked(true);
     Check2->setChecked(true);
@@ -303,18 +239,8 @@ void Form8::buildControls() {
 }
 
 void Form8::load() {
-    const Form2& library = forms().form<Form2>();
-    StatusPanel1->setText(QStringLiteral("课程：") + CurrentCourseName);
-    StatusPanel2->setText(QStringLiteral("学习：(") + library.Text3->text() + u'-' +
-                          library.Text1->text() + u')');
-    StatusPanel3->setText(QStringLiteral("点击播放钮开始学习"));
-
-    const StudyRange ordered = StudyRange::fromTexts(library.Text3->text(), library.Text1->text());
-    rangeStart_ = QString::number(ordered.first);
-    rangeEnd_ = QString::number(ordered.last);
-    row_ = WordRow(ordered.first - 1);
-
-    if (!ReadSetting(kSection, QStringLiteral("英文发音")).isEmpty()) loadOptions();
+    readRange(QStringLiteral("点击播放钮开始学习"));
+    settings().load();
     applyClickRules();
 
     // Dfhgwprn.ttf itself was added to the font table at start-up (installFonts),
@@ -327,20 +253,17 @@ void Form8::load() {
     setWindowTitle(QStringLiteral("塔文英语单词 - [初学]"));
 }
 
-void Form8::loadOptions() {
-    const auto stored = [](const char* key) {
-        return ReadSetting(kSection, QString::fromUtf8(key));
-    };
-    Check1->setChecked(storedCheck(stored("英文发音")));
-    Check6->setChecked(storedCheck(stored("打乱词序")));
-    Check2->setChecked(storedCheck(stored("显示英文")));
-    Check3->setChecked(storedCheck(stored("显示中文")));
-    Check4->setChecked(storedCheck(stored("显示相似")));
-    Check5->setChecked(storedCheck(stored("同时出现")));
-    setOption(Option1, storedOption(stored("缓出中文")));
-    setOption(Option2, storedOption(stored("缓出英文")));
-    Text4->setText(stored("朗读遍数"));
-    Text3->setText(stored("间隔秒数"));
+void Form8::declareSettings() {
+    settings().check("英文发音", *Check1);
+    settings().check("打乱词序", *Check6);
+    settings().check("显示英文", *Check2);
+    settings().check("显示中文", *Check3);
+    settings().check("显示相似", *Check4);
+    settings().check("同时出现", *Check5);
+    settings().option("缓出中文", *Option1);
+    settings().option("缓出英文", *Option2);
+    settings().text("朗读遍数", *Text4);
+    settings().text("间隔秒数", *Text3);
 }
 
 // The check boxes' rules follow their state whether the learner or the
@@ -375,45 +298,31 @@ void Form8::Check5_Click() {
     Option2->setEnabled(!Check5->isChecked());
 }
 
-StudyRange Form8::range() const { return StudyRange::fromTexts(rangeStart_, rangeEnd_); }
-
 void Form8::showRow() {
-    const WordTable& table = *forms().form<Form2>().words;
-    // Only word rows have a word; the grid's header row is not one.
-    const auto cell = [&](int column) {
-        return row_ >= 1 ? table.TextMatrix(row_, column) : QString();
-    };
     const QString before = Text1->text();
-    Text1->setText(cell(1));
-    Label3->setText(cell(3));
-    Text2->setPlainText(cell(2));
+    Text1->setText(cursor().word());
+    Label3->setText(cursor().phonetic());
+    Text2->setPlainText(cursor().meaning());
     // The same word on another row still moves the progress on.
     if (Text1->text() == before) Text1_Change();
 }
 
 void Form8::Command2_Click() {
-    row_ = StepForward(row_, range());
+    cursor().stepForward();
     showRow();
 }
 
 void Form8::Command1_Click() {
-    row_ = StepBackward(row_, range());
+    cursor().stepBackward();
     showRow();
 }
 
 void Form8::Command5_Click() {
-    row_ = JumpForward(row_, range());
+    cursor().jumpForward();
     showRow();
 }
 
-void Form8::randomBack() {
-    row_ = JumpBackward(row_, range());
-    showRow();
-}
-
-double Form8::seconds() const { return boxNumber(Text3->text()); }
-
-double Form8::readingsPerWord() const { return boxNumber(Text4->text()); }
+PlaySchedule Form8::schedule() const { return {Text4->text(), Text3->text()}; }
 
 void Form8::nextOrPrevious(bool forward) {
     const bool together = Check5->isChecked();
@@ -431,14 +340,12 @@ void Form8::nextOrPrevious(bool forward) {
         Text2->setVisible(Check3->isChecked());
     }
 
-    if (forward)
-        Check6->isChecked() ? Command5_Click() : Command2_Click();
-    else
-        Check6->isChecked() ? randomBack() : Command1_Click();
+    forward ? cursor().forward(Check6->isChecked()) : cursor().backward(Check6->isChecked());
+    showRow();
 
-    const double s = seconds();
-    if (!together) Timer2->setInterval(period(s * 1000 / 2));
-    Timer3->setInterval(period(s * 1000 / 3));
+    const PlaySchedule times = schedule();
+    if (!together) Timer2->setInterval(times.revealDelay());
+    Timer3->setInterval(times.firstReading());
     readings_ = 0;
     Timer3->setEnabled(true);
     // Everything is already out: a reveal still pending from the word before
@@ -461,9 +368,9 @@ void Form8::Timer2_Timer() {
 }
 
 void Form8::Timer3_Timer() {
-    Timer3->setInterval(period(seconds() * 1000));
+    Timer3->setInterval(schedule().betweenReadings());
     if (readings_ < std::numeric_limits<qint16>::max()) ++readings_;
-    if (readings_ <= readingsPerWord()) {
+    if (schedule().reads(readings_)) {
         if (Check1->isChecked()) speakWord(WordSpeaker::Reading::Timed);
     } else {
         Timer3->setEnabled(false);
@@ -471,7 +378,7 @@ void Form8::Timer3_Timer() {
 }
 
 void Form8::Timer4_Timer() {
-    Timer4->setInterval(period(seconds() * readingsPerWord() * 1000));
+    Timer4->setInterval(schedule().wordTime());
     nextOrPrevious(true);
 }
 
@@ -481,7 +388,7 @@ void Form8::Command6_Click() {
     Command7->setEnabled(!play);
     Command8->setEnabled(!play);
     Timer4->setEnabled(!Timer4->Enabled());
-    Timer4->setInterval(1000);
+    Timer4->setInterval(PlaySchedule::kFirstWordDelay);
 }
 
 void Form8::Command3_Click() { speakWord(WordSpeaker::Reading::Asked); }
@@ -492,33 +399,8 @@ void Form8::speakWord(WordSpeaker::Reading reading) {
 }
 
 void Form8::Text1_Change() {
-    StatusPanel3->setText(u'第' + QString::number(row_) + u'词');
+    showProgress();
     Label6->setText(SimilarWords(Text1->text(), *forms().form<Form2>().words));
-}
-
-void Form8::saveOptions() {
-    const auto store = [](const char* key, const QString& value) {
-        WriteSetting(kSection, QString::fromUtf8(key), value);  // shows its own message
-    };
-    store("英文发音", checkText(Check1));
-    store("打乱词序", checkText(Check6));
-    store("显示英文", checkText(Check2));
-    store("显示中文", checkText(Check3));
-    store("显示相似", checkText(Check4));
-    store("同时出现", checkText(Check5));
-    store("缓出中文", optionText(Option1));
-    store("缓出英文", optionText(Option2));
-    store("朗读遍数", Text4->text());
-    store("间隔秒数", Text3->text());
-}
-
-void Form8::closeEvent(QCloseEvent* event) {
-    for (platform::WindowTimer* timer : {Timer2, Timer3, Timer4}) timer->setEnabled(false);
-    saveOptions();
-    hide();
-    if (Form6* main = forms().existing<Form6>(); main && !main->closing()) main->show();
-    event->accept();
-    forms().release(this);
 }
 
 }  // namespace tawen

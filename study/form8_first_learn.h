@@ -1,10 +1,7 @@
 #pragma once
 
-#include <QMainWindow>
-
 #include "agents/word_speaker.h"
-#include "library/study_range.h"
-#include "study/stepping.h"
+#include "study/study_window.h"
 
 class QCheckBox;
 class QLabel;
@@ -20,19 +17,17 @@ class WindowTimer;
 
 namespace tawen {
 
-class Navigation;
+class PlaySchedule;
 class UpDown;
 
 // The first-learn window "塔文英语单词 - [初学]": a flashcard player over the
 // study range of the library window. Each word shows its English, phonetic
 // and Chinese, is read out a set number of times, may hold back one side for
 // half an interval, and lists the library's words that begin or end like it.
-class Form8 final : public QMainWindow {
+class Form8 final : public StudyWindow {
     Q_OBJECT
   public:
     Form8();
-
-    Navigation* navigation;
 
     QLabel* Label1;         // "英文："
     QLineEdit* Text1;       // the English word
@@ -69,17 +64,10 @@ class Form8 final : public QMainWindow {
     platform::WindowTimer* Timer3;  // readings
     platform::WindowTimer* Timer4;  // automatic advance
 
-    QLabel* StatusPanel1;  // course
-    QLabel* StatusPanel2;  // range
-    QLabel* StatusPanel3;  // progress
-
     // The load steps, run by the form registry once the window is known to it.
     void load();
 
-    WordRow currentRow() const { return row_; }
     qint16 readingCount() const { return readings_; }
-    const QString& rangeStart() const { return rangeStart_; }
-    const QString& rangeEnd() const { return rangeEnd_; }
 
     // Click rules of the options.
     void Check2_Click();
@@ -102,27 +90,17 @@ class Form8 final : public QMainWindow {
     // The English box changed: progress panel and similar words.
     void Text1_Change();
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
   private:
     void buildControls();
-    void loadOptions();
+    void declareSettings();
     void applyClickRules();
-    StudyRange range() const;
     void showRow();
-    void randomBack();
     void nextOrPrevious(bool forward);
-    double seconds() const;
-    double readingsPerWord() const;
+    PlaySchedule schedule() const;
     void speakWord(WordSpeaker::Reading reading);
-    void saveOptions();
 
     QScrollArea* similarArea_;
-    WordRow row_ = 0;
     qint16 readings_ = 0;
-    QString rangeStart_;
-    QString rangeEnd_;
     WordSpeaker speaker_;
 };
 

@@ -16,9 +16,6 @@ class UpDown final : public QWidget {
   public:
     UpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent = nullptr);
 
-    int Min() const { return minimum_; }
-    int Max() const { return maximum_; }
-
     void stepUp() { step(+1); }
     void stepDown() { step(-1); }
 

@@ -7,6 +7,7 @@
 #include "fakes/recording_speech.h"
 #include "fakes/temp_root.h"
 #include "platform/audio_outputs.h"
+#include "shell/window_directory.h"
 
 // A machine with the given number of sound outputs.
 class FixedAudioOutputs final : public platform::AudioOutputs {
@@ -26,6 +27,7 @@ class Desktop {
     explicit Desktop(int audioOutputs = 1)
         : prompt(installRecordingPrompt()), speech(installRecordingSpeech()) {
         platform::installAudioOutputs(std::make_unique<FixedAudioOutputs>(audioOutputs));
+        tawen::registerWindows();
         const QDir shipped(QStringLiteral(TAWEN_STAGE_DIR "/Word"));
         for (const QString& file : shipped.entryList({QStringLiteral("*.twn")}, QDir::Files))
             QFile::copy(shipped.filePath(file), root.path(QStringLiteral("Word/") + file));

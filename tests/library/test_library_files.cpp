@@ -204,14 +204,17 @@ class LibraryFilesTest : public QObject {
         QVERIFY(!QFileInfo::exists(platform::WindowsDir() + "Nomi.dll"));
     }
 
-    void aFileThatIsNotALibraryStillLoadsWithoutACrash() {
+    // Noise deciphers into noise: no word list, so the table keeps its words.
+    void aFileThatIsNotALibraryIsRefused() {
         QByteArray noise;
         for (int n = 0; n < 4096; ++n) noise.append(char((n * 2654435761u) >> 24));
         TempRoot root;
+        writeCourse(root, "CET4", "apple#n.#/x/\r\n");
         root.write("Word/GRE.twn", noise);
         WordTable table;
-        QVERIFY(OpenCourse("GRE", table));
-        QVERIFY(table.wordCount() >= 1);
+        QVERIFY(OpenCourse("CET4", table));
+        QVERIFY(OpenCourse("GRE", table).problem == FileProblem::NotWordFile);
+        QCOMPARE(rowsOf(table), QStringList{"1|apple|n.|/x/"});
     }
 
     void thePersonalLibraryUsesItsOwnKeyAndTheUsersName() {

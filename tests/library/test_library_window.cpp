@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -6,6 +8,8 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
+
+#include <algorithm>
 
 #include "fakes/desktop.h"
 #include "library/form2_library.h"
@@ -55,6 +59,26 @@ class LibraryWindowTest : public QObject {
         QTest::mouseRelease(surface, Qt::LeftButton, {}, end);
     }
 
+    void shiftClick(Form2& window, int row) {
+        QTest::mouseClick(window.MSFlexGrid1->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          rowCentre(window, row));
+    }
+
+    // The rows the grid shows highlighted, top to bottom.
+    static QList<int> highlightedRows(Form2& window) {
+        QList<int> rows;
+        for (const QModelIndex& row : window.MSFlexGrid1->selectionModel()->selectedRows())
+            rows.append(row.row() + 1);
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    }
+
+    static QList<int> rowsFrom(int first, int last) {
+        QList<int> rows;
+        for (int row = first; row <= last; ++row) rows.append(row);
+        return rows;
+    }
+
     int listRowOf(Form2& window, const QString& name) {
         const auto found = window.List1->findItems(name, Qt::MatchExactly);
         return found.isEmpty() ? -1 : window.List1->row(found.first());
@@ -72,7 +96,6 @@ class LibraryWindowTest : public QObject {
     void init() {
         desktop_ = std::make_unique<Desktop>();
         CurrentUser = QStringLiteral("tester");
-        SettingsPath = settingsPathFor(CurrentUser);
         writeDefaultSettings();
     }
 
@@ -128,6 +151,32 @@ class LibraryWindowTest : public QObject {
         QCOMPARE(saved("序号"), QStringLiteral("0"));
     }
 
+    // Shift+click moves the end of the selection; its start stays where the
+    // drag began, and what is studied and saved is what stands highlighted.
+    void shiftClickAfterADragStudiesWhatIsHighlighted() {
+        Form2& window = library();
+        window.show();
+        drag(window, 5, 13);
+        shiftClick(window, 11);
+        QCOMPARE(highlightedRows(window), rowsFrom(5, 11));
+        QCOMPARE(window.Text3->text(), QStringLiteral("5"));
+        QCOMPARE(window.Text1->text(), QStringLiteral("11"));
+        QCOMPARE(window.StatusPanel2->text(), QStringLiteral("学习：(5-11)"));
+
+        drag(window, 40, 30);
+        shiftClick(window, 35);
+        QCOMPARE(highlightedRows(window), rowsFrom(35, 40));
+        QCOMPARE(window.Text3->text(), QStringLiteral("40"));
+        QCOMPARE(window.Text1->text(), QStringLiteral("35"));
+        shiftClick(window, 44);
+        QCOMPARE(highlightedRows(window), rowsFrom(40, 44));
+        QCOMPARE(window.Text3->text(), QStringLiteral("40"));
+        QCOMPARE(window.Text1->text(), QStringLiteral("44"));
+        window.close();
+        QCOMPARE(saved("词始"), QStringLiteral("40"));
+        QCOMPARE(saved("词终"), QStringLiteral("44"));
+    }
+
     void aSingleClickStudiesOneWord() {
         Form2& window = library();
         window.show();
@@ -171,6 +220,7 @@ class LibraryWindowTest : public QObject {
     }
 
     void aCourseWithoutItsFileKeepsThePreviousChoice() {
+        QFile::remove(desktop_->root.path("Word/CET6.twn"));
         Form2& window = library();
         window.show();
         drag(window, 5, 8);
@@ -179,7 +229,10 @@ class LibraryWindowTest : public QObject {
         QCOMPARE(desktop_->prompt.messages.size(), 1);
         QCOMPARE(desktop_->prompt.messages[0].title, QStringLiteral("错误提示"));
         QVERIFY(desktop_->prompt.messages[0].text.contains(QStringLiteral("大学六级英语")));
+        QVERIFY(desktop_->prompt.messages[0].text.contains(QStringLiteral("没有找到")));
+        // The list shows the course whose words the grid holds, not the refused one.
         QCOMPARE(window.List1->currentRow(), 0);
+        QCOMPARE(window.List1->selectedItems(), QList<QListWidgetItem*>{window.List1->item(0)});
         QCOMPARE(CurrentCourseName, QStringLiteral("小学第一册(旧版)"));
         QCOMPARE(CurrentLibraryCode, QStringLiteral("xx1"));
         QCOMPARE(window.StatusPanel1->text(), QStringLiteral("课程：小学第一册(旧版)"));
@@ -189,6 +242,65 @@ class LibraryWindowTest : public QObject {
         window.close();
         QCOMPARE(saved("名称"), QStringLiteral("小学第一册(旧版)"));
         QCOMPARE(saved("词始"), QStringLiteral("5"));
+    }
+
+    // A course file that is there but gives no words: the learner is told
+    // what is wrong with it, and the course in the grid stays chosen.
+    void aDamagedCourseFileIsNamedForWhatIsWrong_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("empty") << "empty"
+                               << "是空的";
+        QTest::newRow("not a word file") << "plain"
+                                         << "不是塔文英语单词的词库文件";
+        QTest::newRow("a folder") << "folder"
+                                  << "文件夹";
+    }
+
+    void aDamagedCourseFileIsNamedForWhatIsWrong() {
+        QFETCH(QString, damage);
+        QFETCH(QString, says);
+        const QString file = desktop_->root.path("Word/CET6.twn");
+        QFile::remove(file);
+        if (damage == u"empty") {
+            desktop_->root.write("Word/CET6.twn", QByteArray());
+        } else if (damage == u"plain") {
+            // A word list that was never enciphered deciphers into noise.
+            desktop_->root.write(
+                "Word/CET6.twn",
+                platform::encodeText(QStringLiteral("apple#苹果#/ˈæpl/\r\n").repeated(100)));
+        } else {
+            QVERIFY(QDir().mkpath(file));
+        }
+        Form2& window = library();
+        window.show();
+        const int wordsBefore = window.words->wordCount();
+        choose(window, QStringLiteral("大学六级英语"));
+        QCOMPARE(desktop_->prompt.messages.size(), 1);
+        const RecordingPrompt::Message& message = desktop_->prompt.messages[0];
+        QCOMPARE(message.title, QStringLiteral("错误提示"));
+        QVERIFY2(message.text.contains(says), qPrintable(message.text));
+        QVERIFY(message.text.contains(QStringLiteral("《大学六级英语》")));
+        QVERIFY(!message.text.contains(QStringLiteral("没有找到")));
+        QCOMPARE(window.words->wordCount(), wordsBefore);
+        QCOMPARE(window.List1->selectedItems(), QList<QListWidgetItem*>{window.List1->item(0)});
+        QCOMPARE(CurrentCourseName, QStringLiteral("小学第一册(旧版)"));
+    }
+
+    // The choice is stored in one save; when that fails the learner hears of
+    // every key, in order, and the window still closes.
+    void aChoiceThatCannotBeSavedIsReportedKeyByKey() {
+        QFile::remove(desktop_->root.path("User/tester.ini"));
+        QVERIFY(QDir().mkpath(desktop_->root.path("User/tester.ini")));
+        Form2& window = library();
+        window.show();
+        drag(window, 3, 6);
+        window.close();
+        QCOMPARE(desktop_->prompt.texts(),
+                 QStringList({"写名称出错！", "写序号出错！", "写全部出错！", "写词始出错！",
+                              "写词终出错！"}));
+        QVERIFY(!window.isVisible());
+        QVERIFY(!forms().existing<Form2>());
     }
 
     void thePersonalLibraryIsNeverSaved() {

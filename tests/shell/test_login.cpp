@@ -6,10 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStringEncoder>
 #include <QStyle>
 #include <QTest>
 
 #include "fakes/desktop.h"
+#include "fakes/file_size_limit.h"
 #include "platform/text_codec.h"
 #include "shell/form6_main.h"
 #include "shell/form7_login.h"
@@ -18,6 +21,61 @@
 #include "shell/user_registry.h"
 
 using namespace tawen;
+
+namespace {
+
+QByteArray gb18030(QStringView text) {
+    QStringEncoder encoder("GB18030");
+    return encoder.encode(text);
+}
+
+// A new user's whole settings file, byte for byte.
+const QByteArray kNewUserFile = gb18030(
+    u"[词库]\r\n"
+    u"名称=小学英语第一册\r\n"
+    u"序号=0\r\n"
+    u"全部=True\r\n"
+    u"词始=1\r\n"
+    u"词终=50\r\n"
+    u"[初记]\r\n"
+    u"英文发音=1\r\n"
+    u"打乱词序=0\r\n"
+    u"显示英文=1\r\n"
+    u"显示中文=1\r\n"
+    u"显示相似=1\r\n"
+    u"同时出现=0\r\n"
+    u"缓出中文=True\r\n"
+    u"缓出英文=False\r\n"
+    u"朗读遍数=1\r\n"
+    u"间隔秒数=3\r\n"
+    u"[复习]\r\n"
+    u"打乱词序=0\r\n"
+    u"读出英文=1\r\n"
+    u"听声选择=0\r\n"
+    u"选错复读=1\r\n"
+    u"中文选项=True\r\n"
+    u"英文选项=False\r\n"
+    u"[巩固]\r\n"
+    u"显示中文=1\r\n"
+    u"打乱次序=0\r\n"
+    u"英语读音=1\r\n"
+    u"显示提示=1\r\n"
+    u"许错遍数=3\r\n"
+    u"隔读秒数=3\r\n"
+    u"[小窗口]\r\n"
+    u"英文发音=True\r\n"
+    u"打乱词序=False\r\n"
+    u"单行显示=False\r\n"
+    u"双行显示=True\r\n"
+    u"同时出现=False\r\n"
+    u"缓出中文=True\r\n"
+    u"缓出英文=False\r\n"
+    u"读词遍数=1\r\n"
+    u"间隔时间=3\r\n"
+    u"位置X=3800\r\n"
+    u"位置Y=3800\r\n");
+
+}  // namespace
 
 // Drives the login window as a learner does: typing into the boxes and
 // pressing 登录 or Enter, then looks at the windows and the files.
@@ -67,7 +125,6 @@ class LoginTest : public QObject {
         root_ = &desktop_->root;
         prompt_ = &desktop_->prompt;
         CurrentUser.clear();
-        SettingsPath.clear();
     }
 
     void cleanup() { forms().discardAll(); }
@@ -87,12 +144,15 @@ class LoginTest : public QObject {
                  int('*'));
     }
 
+    // A file left by a creation that never reached the list is replaced whole.
     void newUserIsCreatedAndLoggedIn() {
+        root_->write("User/bob.ini", "[old]\r\nkept=1\r\n");
         logInAs("bob", "pw1");
-        QCOMPARE(registryBytes(), encodeUserRecord({"bob", "pw1"}));
+        QCOMPARE(registryBytes(),
+                 QByteArray("bob") + QByteArray(15, ' ') + "pw1" + QByteArray(15, ' '));
         QCOMPARE(CurrentUser, QStringLiteral("bob"));
-        QCOMPARE(SettingsPath, root_->path("User/bob.ini"));
-        QVERIFY(root_->read("User/bob.ini").startsWith(platform::encodeText(u"[词库]\r\n名称=")));
+        QCOMPARE(SettingsPath(), root_->path("User/bob.ini"));
+        QCOMPARE(root_->read("User/bob.ini"), kNewUserFile);
         Form6* main = forms().existing<Form6>();
         QVERIFY(main && main->isVisible());
         QCOMPARE(main->Label1->text(), QStringLiteral("用户：bob"));
@@ -152,8 +212,8 @@ class LoginTest : public QObject {
                                  << "pw";
         QTest::newRow("blank name") << "   "
                                     << "pw";
-        QTest::newRow("hint left in place") << "[新用户请登记]"
-                                            << "pw";
+        QTest::newRow("hint left, no password") << "[新用户请登记]"
+                                                << "";
     }
 
     void emptyNameOrPasswordDoesNothing() {
@@ -166,6 +226,65 @@ class LoginTest : public QObject {
         QVERIFY(prompt_->messages.isEmpty());
         QCOMPARE(registryBytes(), QByteArray());
         QVERIFY(QDir(root_->path("User")).isEmpty());
+    }
+
+    void theHintLeftAsTheNameAsksForAName() {
+        Form7& window = login();
+        QTest::keyClicks(window.Text1, "pw");
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        QCOMPARE(prompt_->messages.size(), 1);
+        QCOMPARE(prompt_->messages[0].title, QStringLiteral("提示"));
+        QCOMPARE(prompt_->messages[0].text,
+                 QStringLiteral("请先在“用户：”框中选择或输入用户名，再按“登录”。"));
+        QCOMPARE(forms().existing<Form7>(), &window);
+        QCOMPARE(window.Combo1->currentText(), QStringLiteral("[新用户请登记]"));
+        QVERIFY(!forms().existing<Form6>());
+        QCOMPARE(registryBytes(), QByteArray());
+        QVERIFY(QDir(root_->path("User")).isEmpty());
+    }
+
+    // Typed key by key and left with Tab, as a learner moves to the password.
+    void aTypedNameStaysAsTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("other letter case") << "Alice";
+        QTest::newRow("beginning of a stored name") << "bo";
+    }
+
+    void aTypedNameStaysAsTyped() {
+        QFETCH(QString, typed);
+        createUsers({{"alice", "1"}, {"bob", "2"}});
+        Form7& window = login();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClicks(window.Combo1->lineEdit(), typed);
+        QTest::keyClick(window.Combo1->lineEdit(), Qt::Key_Tab);
+        QVERIFY(window.Text1->hasFocus());
+        QCOMPARE(window.Combo1->currentText(), typed);
+        QTest::keyClicks(window.Text1, "new");
+        QTest::keyClick(window.Text1, Qt::Key_Return);
+        QVERIFY(prompt_->messages.isEmpty());
+        QCOMPARE(CurrentUser, typed);
+        QCOMPARE(registryBytes().size(), 3 * 36);
+    }
+
+    // Centred by the size the layout gives it, also the copy that follows a
+    // wrong password.
+    void theWindowIsCentredWhereverItIsShown() {
+        createUsers({{"bob", "pw1"}});
+        auto expectCentred = [](Form7& window) {
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            // The desktop adds the frame after the window is placed: a few
+            // pixels off, where the default size put it some 170 off.
+            const QPoint centre = window.screen()->availableGeometry().center();
+            QVERIFY((window.frameGeometry().center() - centre).manhattanLength() <= 8);
+        };
+        Form7& first = login();
+        first.show();
+        expectCentred(first);
+        logInAs("bob", "wrong");
+        Form7* fresh = forms().existing<Form7>();
+        QVERIFY(fresh && fresh != &first);
+        expectCentred(*fresh);
     }
 
     void letterCaseMakesAnotherUser() {
@@ -222,6 +341,42 @@ class LoginTest : public QObject {
         QCOMPARE(CurrentUser, QStringLiteral("王小明王小明王小明"));
         QCOMPARE(registryBytes().size(), 36);
         QVERIFY(prompt_->messages.isEmpty());
+    }
+
+    // As if the program died between the two saves: the learner is told, is
+    // not logged in, and can try again from the same window. The settings,
+    // written first, are whole; the list is as it was.
+    void aNewUserWhoCannotBeListedIsNotLoggedIn_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("list cannot be written") << "folder";
+        QTest::newRow("disk fills while the list is written") << "full";
+    }
+
+    void aNewUserWhoCannotBeListedIsNotLoggedIn() {
+        QFETCH(QString, fault);
+        if (fault == "folder") QVERIFY(QDir(root_->path("system")).mkdir("List.sys"));
+        // A list longer than a settings file, so that only the list overflows.
+        const UserRegistry registry(UserRegistry::defaultPath());
+        for (int n = 0; fault == "full" && n < 30; ++n)
+            QVERIFY(registry.append({QStringLiteral("u%1").arg(n), "pw"}));
+        const QByteArray registryBefore = registryBytes();
+        Form7& window = login();
+        window.show();
+        std::optional<FileSizeLimit> full;
+        if (fault == "full") full.emplace(registryBefore.size() + 18);
+        logInAs("fay", "pw");
+        full.reset();
+        QCOMPARE(prompt_->messages.size(), 1);
+        QCOMPARE(prompt_->messages[0].title, QStringLiteral("错误提示"));
+        QCOMPARE(prompt_->messages[0].text,
+                 QStringLiteral("新用户登记失败：无法写入用户名单 system/List.sys。\n"
+                                "请检查磁盘是否已满、文件夹是否可写，然后再试。"));
+        QCOMPARE(forms().existing<Form7>(), &window);
+        QVERIFY(window.isVisible());
+        QVERIFY(!forms().existing<Form6>());
+        QCOMPARE(CurrentUser, QString());
+        QCOMPARE(registryBytes(), registryBefore);
+        QCOMPARE(root_->read("User/fay.ini"), kNewUserFile);
     }
 
     void missingUserFolderReportsEachKeyAndStillLogsIn() {

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QTest>
 
 #include "fakes/desktop.h"
+#include "fakes/file_saves.h"
 #include "fakes/fixed_random.h"
 #include "library/form2_library.h"
 #include "library/library_catalog.h"
@@ -129,7 +131,6 @@ class SmallWindowTest : public QObject {
     void init() {
         desktop_ = std::make_unique<Desktop>();
         CurrentUser = QStringLiteral("tester");
-        SettingsPath = settingsPathFor(CurrentUser);
     }
 
     void cleanup() {
@@ -249,7 +250,21 @@ class SmallWindowTest : public QObject {
         window.Timer1_Timer();
         window.mnustop_Click();
         QCOMPARE(window.Label2->text(), QString());
-        QTRY_COMPARE_WITH_TIMEOUT(window.Label2->text(), meaning(2), 3000);
+        QVERIFY(window.Timer2->isTicking());
+        QCOMPARE(window.Timer2->Interval(), 680);
+        window.Timer2_Timer();
+        QCOMPARE(window.Label2->text(), meaning(2));
+    }
+
+    // The beat and the reveal run on their own timers: the first beat at
+    // once, the next word a beat later, its meaning 0.68 of a beat after it.
+    void theTimersRunByThemselves() {
+        writeSettings(kAbandon, 5, {{"间隔时间", "1"}});
+        Form5& window = open();
+        QTRY_COMPARE_WITH_TIMEOUT(spoken(), QStringList({word(1)}), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(window.Label1->text(), word(2), 2000);
+        QCOMPARE(window.Label2->text(), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(window.Label2->text(), meaning(2), 2000);
     }
 
     void theWindowFitsLongAndShortTexts_data() {
@@ -375,6 +390,28 @@ class SmallWindowTest : public QObject {
         window.mnupop->close();
     }
 
+    // One of each group is checked at a time, and every option is drawn with
+    // a check mark (a menu draws items of an exclusive group with dots).
+    void theMenuChecksOneItemOfEachGroup() {
+        writeSettings(kAbandon, 5);
+        Form5& window = open();
+        const QList<QList<QAction*>> groups = {
+            {window.mnuoneRow, window.mnutwoRow},
+            {window.mnuAllText, window.mnuchineseL, window.mnuenglishL},
+            {window.mnuReadS.begin(), window.mnuReadS.end()},
+            {window.mnutimeS.begin(), window.mnutimeS.end()}};
+        for (const QList<QAction*>& group : groups) {
+            for (QAction* item : group) {
+                QVERIFY(item->isCheckable());
+                QVERIFY(!item->actionGroup() || !item->actionGroup()->isExclusive());
+            }
+            for (QAction* chosen : {group.last(), group.last(), group.first()}) {
+                chosen->trigger();
+                for (QAction* item : group) QCOMPARE(item->isChecked(), item == chosen);
+            }
+        }
+    }
+
     void everyOptionAndThePlaceComeBackAfterClosing() {
         platform::installRandom(std::make_unique<FixedRandom>(0));
         writeSettings(kAbandon, 5);
@@ -388,8 +425,11 @@ class SmallWindowTest : public QObject {
         QTest::mouseMove(window, grip + QPoint(100, 40));
         QTest::mouseRelease(window, Qt::LeftButton, {}, grip + QPoint(100, 40));
         const QPoint placed = window->pos();
+        FileSaves saves(SettingsPath());
+        QVERIFY(saves.watching());
         window->mnuback->trigger();
         QVERIFY(!forms().existing<Form5>());
+        QCOMPARE(saves.count(), 1);
 
         QCOMPARE(smallSection(),
                  QStringList({"英文发音=False", "打乱词序=True", "单行显示=True", "双行显示=False",

@@ -1,7 +1,9 @@
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
+#include "fakes/file_size_limit.h"
 #include "fakes/temp_root.h"
 #include "platform/text_codec.h"
 #include "shell/user_registry.h"
@@ -33,6 +35,84 @@ class UserRegistryTest : public QObject {
         const QByteArray odd = encodeUserRecord({u'a' + QString(9, QChar(0x5F20)), "x"});
         QCOMPARE(odd.left(18), platform::encodeText(u'a' + QString(8, QChar(0x5F20))) + ' ');
         QCOMPARE(decodeUserRecord(odd).name, u'a' + QString(8, QChar(0x5F20)));
+    }
+
+    // Lone surrogates cannot be encoded as themselves; whatever the encoder
+    // makes of them, the field stays 18 bytes and the next record stays put.
+    void everyRecordIsThirtySixBytesWhateverTheNameHolds_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("lone high surrogates") << QString(20, QChar(0xD800));
+        QTest::newRow("lone low surrogates") << QString(20, QChar(0xDC00));
+        QTest::newRow("high surrogate before letters")
+            << (QStringLiteral("a") + QChar(0xD83D) + QStringLiteral("bcdefgh") + QChar(0xD83D) +
+                QStringLiteral("ijklmnopq"));
+        QTest::newRow("four-byte characters") << QString::fromUcs4(
+            U"\U0001F600\U00020000abc"
+            U"\U0001F600\U00020000");
+        QTest::newRow("mixed widths")
+            << (QStringLiteral("ab") + QString(7, QChar(0x4E2D)) + QStringLiteral("cd"));
+    }
+
+    void everyRecordIsThirtySixBytesWhateverTheNameHolds() {
+        QFETCH(QString, name);
+        TempRoot root;
+        const UserRegistry registry(UserRegistry::defaultPath());
+        QCOMPARE(encodeUserRecord({name, name}).size(), 36);
+        QVERIFY(registry.append({"ann", "1"}));
+        QVERIFY(registry.append({name, name}));
+        QCOMPARE(root.read("system/List.sys").size(), 72);
+        QVERIFY(registry.append({"bob", "3"}));
+        const QByteArray bytes = root.read("system/List.sys");
+        QCOMPARE(bytes.size(), 108);
+        QCOMPARE(bytes.right(36), encodeUserRecord({"bob", "3"}));
+        const QList<UserRecord> records = registry.records();
+        QCOMPARE(records.size(), 3);
+        QCOMPARE(records[2].name, QStringLiteral("bob"));
+        // What fits is kept whole: the stored name is a prefix of the typed one
+        // wherever the name could be encoded as it is.
+        const QString stored = records[1].name;
+        if (platform::decodeText(platform::encodeText(name)) == name)
+            QVERIFY(name.startsWith(stored));
+    }
+
+    void blankRecordsAreNotListedButKept() {
+        TempRoot root;
+        const QByteArray before =
+            encodeUserRecord({"ann", "1"}) + QByteArray(36, ' ') + encodeUserRecord({"bob", "2"});
+        root.write("system/List.sys", before);
+        const UserRegistry registry(UserRegistry::defaultPath());
+        QCOMPARE(names(registry.records()), (QStringList{"ann", "bob"}));
+        QVERIFY(registry.append({"cy", "3"}));
+        QCOMPARE(root.read("system/List.sys"), before + encodeUserRecord({"cy", "3"}));
+    }
+
+    void aFailedAppendLeavesTheListAsItWas_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("disk full half-way") << "full";
+        QTest::newRow("list cannot be read") << "folder";
+    }
+
+    void aFailedAppendLeavesTheListAsItWas() {
+        QFETCH(QString, fault);
+        TempRoot root;
+        const UserRegistry registry(UserRegistry::defaultPath());
+        QVERIFY(registry.append({"ann", "1"}));
+        QVERIFY(registry.append({"bob", "2"}));
+        const QByteArray before = root.read("system/List.sys");
+        bool appended = true;
+        if (fault == "full") {
+            const FileSizeLimit fullAfter(90);  // half of the new record fits
+            appended = registry.append({"cy", "3"});
+        } else {
+            QVERIFY(QFile::rename(root.path("system/List.sys"), root.path("system/kept")));
+            QVERIFY(QDir(root.path("system")).mkdir("List.sys"));
+            appended = registry.append({"cy", "3"});
+            QVERIFY(QDir(root.path("system/List.sys")).removeRecursively());
+            QVERIFY(QFile::rename(root.path("system/kept"), root.path("system/List.sys")));
+        }
+        QVERIFY(!appended);
+        QCOMPARE(root.read("system/List.sys"), before);
+        QCOMPARE(QDir(root.path("system")).entryList(QDir::Files), QStringList{"List.sys"});
     }
 
     void readingStripsBlanksAtBothEnds() {

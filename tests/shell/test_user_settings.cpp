@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include "fakes/file_size_limit.h"
 #include "fakes/recording_prompt.h"
 #include "fakes/temp_root.h"
 #include "platform/ini_file.h"
@@ -48,9 +49,9 @@ class UserSettingsTest : public QObject {
 
     void missingFileReadsEmptyAndCreatesNothing() {
         TempRoot root;
-        SettingsPath = root.path("User/nobody.ini");
+        CurrentUser = QStringLiteral("nobody");
         QCOMPARE(ReadSetting("词库", "名称"), QString());
-        QVERIFY(!QFileInfo::exists(SettingsPath));
+        QVERIFY(!QFileInfo::exists(SettingsPath()));
     }
 
     void writeReplacesInPlaceAndKeepsOrder() {
@@ -67,7 +68,7 @@ class UserSettingsTest : public QObject {
 
     void chineseValueRoundTripsAsGb18030() {
         TempRoot root;
-        SettingsPath = root.path("User/学生.ini");
+        CurrentUser = QStringLiteral("学生");
         QVERIFY(WriteSetting("词库", "名称", "大学四级英语"));
         QCOMPARE(ReadSetting("词库", "名称"), QStringLiteral("大学四级英语"));
         const QByteArray onDisk = root.read("User/学生.ini");
@@ -77,7 +78,7 @@ class UserSettingsTest : public QObject {
 
     void newUserFileHoldsTheFiveSectionsInOrder() {
         TempRoot root;
-        SettingsPath = root.path("User/bob.ini");
+        CurrentUser = QStringLiteral("bob");
         RecordingPrompt& prompt = installRecordingPrompt();
         writeDefaultSettings();
         QVERIFY(prompt.messages.isEmpty());
@@ -111,7 +112,7 @@ class UserSettingsTest : public QObject {
             QDir().mkpath(users);
             QFile::setPermissions(users, QFile::ReadOwner | QFile::ExeOwner);
         }
-        SettingsPath = root.path("User/bob.ini");
+        CurrentUser = QStringLiteral("bob");
         RecordingPrompt& prompt = installRecordingPrompt();
         writeDefaultSettings();
         QCOMPARE(prompt.messages.size(), 38);
@@ -123,20 +124,41 @@ class UserSettingsTest : public QObject {
         QCOMPARE(prompt.messages[35].text, QStringLiteral("间隔时间出错！"));
         QVERIFY(prompt.messages[36].text.contains(QStringLiteral("位置X")));
         QVERIFY(prompt.messages[37].text.contains(QStringLiteral("位置Y")));
-        QVERIFY(!QFileInfo::exists(SettingsPath));
+        QVERIFY(!QFileInfo::exists(SettingsPath()));
         QFile::setPermissions(users, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void failedWriteLeavesTheEarlierValue() {
         TempRoot root;
-        SettingsPath = root.path("User/bob.ini");
+        CurrentUser = QStringLiteral("bob");
         QVERIFY(WriteSetting("巩固", "许错遍数", "3"));
         if (geteuid() == 0) QSKIP("root writes into read-only files");
-        QFile::setPermissions(SettingsPath, QFile::ReadOwner);
+        QFile::setPermissions(SettingsPath(), QFile::ReadOwner);
         RecordingPrompt& prompt = installRecordingPrompt();
         QVERIFY(!WriteSetting("巩固", "许错遍数", "5"));
         QCOMPARE(prompt.texts(), QStringList{QStringLiteral("许错遍数出错！")});
         QCOMPARE(ReadSetting("巩固", "许错遍数"), QStringLiteral("3"));
+    }
+
+    // The disk fills up while the new file is being written.
+    void aSaveThatFailsHalfWayLeavesTheFileByteForByte() {
+        TempRoot root;
+        CurrentUser = QStringLiteral("bob");
+        QVERIFY(writeDefaultSettings());
+        const QByteArray before = root.read("User/bob.ini");
+        RecordingPrompt& prompt = installRecordingPrompt();
+        {
+            const FileSizeLimit fullAfter(before.size() / 2);
+            QVERIFY(!WriteSettings("初记", {{"英文发音", "0"}, {"朗读遍数", "5"}}));
+            QVERIFY(!WriteSetting("词库", "名称", "大学四级英语"));
+            QVERIFY(!writeDefaultSettings());
+        }
+        QCOMPARE(root.read("User/bob.ini"), before);
+        QCOMPARE(prompt.messages.size(), 3 + 38);
+        QCOMPARE(prompt.texts().first(4),
+                 (QStringList{"英文发音出错！", "朗读遍数出错！", "写名称出错！", "写名称出错！"}));
+        QCOMPARE(QDir(root.path("User")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"bob.ini"});
     }
 
     void failureMessagesOfTheOtherSections() {

@@ -1,0 +1,35 @@
+#include "shell/window_directory.h"
+
+#include "library/form2_library.h"
+#include "shell/form5_small.h"
+#include "shell/form6_main.h"
+#include "shell/form7_login.h"
+#include "shell/form_registry.h"
+#include "shell/navigation.h"
+#include "study/form8_first_learn.h"
+
+namespace tawen {
+
+namespace {
+
+template <class F>
+QWidget& reference() {
+    return forms().form<F>();
+}
+
+}  // namespace
+
+void registerWindows() {
+    // The review, consolidation, error table and agent windows join this
+    // order in their places (1, 3, 4, 9) as they are built.
+    forms().setMainWindow<Form6, Form2, Form5, Form7, Form8>();
+    registerMainMenus([] {
+        const Form6& main = forms().form<Form6>();
+        return MainMenus{main.mnuuser, main.mnutool, main.mnuhelp};
+    });
+    registerModeWindow(Mode::Library, &reference<Form2>);
+    registerModeWindow(Mode::FirstLearn, &reference<Form8>);
+    registerModeWindow(Mode::Small, &reference<Form5>);
+}
+
+}  // namespace tawen
