@@ -282,6 +282,23 @@ void Form2::SaveLibraryChoice() {
     WriteSetting(kSection, QStringLiteral("词终"), QString::number(range.last));
 }
 
+void Form2::showPersonalLibraryRow(bool shown) {
+    const QList<QListWidgetItem*> found = List1->findItems(PersonalLibraryEntry, Qt::MatchExactly);
+    QListWidgetItem* row = found.isEmpty() ? nullptr : found.first();
+    if (shown && !row) {
+        List1->addItem(PersonalLibraryEntry);
+    } else if (shown && row == List1->currentItem()) {
+        List1_Click(List1->row(row));
+    } else if (!shown && row) {
+        const bool chosen = row == List1->currentItem();
+        {
+            const QSignalBlocker quiet(List1);
+            delete row;
+        }
+        if (chosen) List1->setCurrentRow(0);
+    }
+}
+
 void Form2::closeEvent(QCloseEvent* event) {
     SaveLibraryChoice();
     hide();

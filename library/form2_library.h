@@ -62,6 +62,12 @@ class Form2 final : public QMainWindow {
     void MSFlexGrid1_MouseUp();
     void SaveLibraryChoice();
 
+    // Lists the row "用户个人生词库" after the courses, or takes it away, as
+    // the personal library has just been saved with words or without. A shown
+    // row that is chosen loads the library afresh; a removed row that was
+    // chosen gives way to the first course.
+    void showPersonalLibraryRow(bool shown);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
