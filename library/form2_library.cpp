@@ -15,6 +15,7 @@
 
 #include <algorithm>
 
+#include "library/form4_error_table.h"
 #include "library/library_catalog.h"
 #include "library/library_files.h"
 #include "platform/prompt.h"
@@ -125,6 +126,7 @@ void Form2::buildControls() {
     connect(List1, &QListWidget::currentRowChanged, this, &Form2::List1_Click);
     connect(Option1, &QRadioButton::clicked, this, &Form2::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form2::Option2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form2::SaveLibraryChoice);
 
     client->setFixedSize(platform::twipsToPixels(8805), platform::twipsToPixels(5925 - 1080));
@@ -248,6 +250,10 @@ void Form2::MSFlexGrid1_MouseUp() {
     Option2_Click();
     showRange();
 }
+
+// The error table opens over this window, which stays: hiding it would
+// leave the learner with no window once the table is closed.
+void Form2::Command3_Click() { forms().form<Form4>().exec(); }
 
 void Form2::showRange() {
     StatusPanel2->setText(QStringLiteral("学习：(") + Text3->text() + u'-' + Text1->text() + u')');

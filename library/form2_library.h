@@ -60,6 +60,7 @@ class Form2 final : public QMainWindow {
     void Option1_Click();
     void Option2_Click();
     void MSFlexGrid1_MouseUp();
+    void Command3_Click();
     void SaveLibraryChoice();
 
     // Lists the row "用户个人生词库" after the courses, or takes it away, as

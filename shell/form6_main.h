@@ -49,6 +49,7 @@ class Form6 final : public QMainWindow {
     void mnumail_Click();
     void mnuforum_Click();
     void mnuabout_Click();
+    void mnuzl_Click();
 
     // True while the closing steps run, so the windows it unloads do not
     // bring it back.

@@ -1,8 +1,10 @@
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "fakes/desktop.h"
@@ -90,6 +92,20 @@ class ErrorTableTest : public QObject {
         QCOMPARE(table.Label1->text(), QStringLiteral("错误0个单词，正确率为100%。"));
         QCOMPARE(table.ListView1->headerItem()->text(0), QStringLiteral("单词"));
         QCOMPARE(table.ListView1->headerItem()->text(1), QStringLiteral("解释"));
+    }
+
+    void theLibraryWindowsRememberButtonOpensItModally() {
+        Form2& library = forms().form<Form2>();
+        library.show();
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            auto* table = qobject_cast<Form4*>(QApplication::activeModalWidget());
+            opened = table == forms().existing<Form4>();
+            if (table) QTest::mouseClick(table->Command1, Qt::LeftButton);
+        });
+        library.Command3->click();
+        QVERIFY(opened);
+        QVERIFY(library.isVisible());
     }
 
     void eachMissedWordIsListedOnceWhateverItsCase() {

@@ -1,7 +1,10 @@
+#include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "fakes/desktop.h"
@@ -11,6 +14,7 @@
 #include "library/library_catalog.h"
 #include "library/library_cipher.h"
 #include "platform/text_codec.h"
+#include "shell/form6_main.h"
 #include "shell/form_registry.h"
 #include "shell/session.h"
 #include "shell/user_settings.h"
@@ -90,6 +94,23 @@ class OrganizerTest : public QObject {
     void cleanup() {
         if (QTest::currentTestFailed()) qWarning() << desktop_->prompt.texts();
         forms().discardAll();
+    }
+
+    void theMainWindowsToolMenuOpensItOverTheMainWindow() {
+        writeLibrary(u"a#甲\r\nb#乙\r\n");
+        Form6& main = forms().form<Form6>();
+        main.show();
+        QString opened;
+        QTimer::singleShot(0, [&] {
+            if (auto* organizer = qobject_cast<Form13*>(QApplication::activeModalWidget())) {
+                opened = organizer->windowTitle();
+                if (organizer->parentWidget() != &main)
+                    opened += QStringLiteral(" (not over the main window)");
+                organizer->close();
+            }
+        });
+        main.mnuzl->trigger();
+        QCOMPARE(opened, QStringLiteral("整理个人词库\u3000共2个词"));
     }
 
     void addingTakesEnglishWordsAndRefusesOthers() {
