@@ -41,23 +41,26 @@ void Form4::buildControls() {
     for (QWidget* control :
          std::initializer_list<QWidget*>{ListView1, Frame1, Command2, Command3, Command1})
         control->setParent(this);
-    place(ListView1, 60, 60, 5190, 3885);
-    ListView1->setColumnWidth(0, platform::twipsToPixels(2100));
-    place(Frame1, 5310, 0, 1635, 2895);
+    // The summary's column is wider and the window taller than they were
+    // drawn: our CJK face needs the room for all of the summary to show.
+    place(ListView1, 60, 60, 4425, 4770);
+    ListView1->setColumnWidth(0, platform::twipsToPixels(1700));
+    place(Frame1, 4545, 0, 2400, 3720);
     auto* inside = new QVBoxLayout(Frame1);
     inside->setContentsMargins(6, 6, 4, 4);
     inside->addWidget(Label1, 0, Qt::AlignTop);
     Label1->setWordWrap(true);
-    int top = 2940;
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    int top = 3795;
     for (QPushButton* command : {Command2, Command3, Command1}) {
-        place(command, 5310, top, 1635, 330);
+        place(command, 4545, top, 2400, 330);
         command->setAutoDefault(false);
-        top += 345;
+        top += 375;
     }
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
-    setFixedSize(platform::twipsToPixels(7005), platform::twipsToPixels(4005));
+    setFixedSize(platform::twipsToPixels(7005), platform::twipsToPixels(4890));
 }
 
 void Form4::clearMisses() { ListView1->clear(); }
