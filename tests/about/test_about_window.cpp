@@ -1,9 +1,9 @@
-#include <QDesktopServices>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
+#include "fakes/recording_launcher.h"
 #include "fakes/recording_prompt.h"
 #include "platform/twips.h"
 #include "shell/about/form12_about.h"
@@ -19,16 +19,6 @@ const QString kTyped = QStringLiteral("欢迎使用\n塔文英语单词(Tawen)\n
 QColor textColour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
 
 }  // namespace
-
-// Stands in for the desktop's browser and mail program.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-  public:
-    QList<QUrl> opened;
-
-  public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 // Plays the about window's animation tick by tick, as its timers would, and
 // presses its links as a learner does.
@@ -60,6 +50,9 @@ class AboutWindowTest : public QObject {
     }
 
   private slots:
+    // No link pressed here may reach a real browser or mail program.
+    void init() { installRecordingLauncher(); }
+
     void typingComesOneStepAtATime() {
         Form12 window;
         QVERIFY(window.Timer1->isActive());
@@ -190,26 +183,22 @@ class AboutWindowTest : public QObject {
     }
 
     void linksOpenTheirTargetOnceAndTurnGreenAgain() {
-        UrlRecorder browser;
-        QDesktopServices::setUrlHandler("https", &browser, "open");
-        QDesktopServices::setUrlHandler("mailto", &browser, "open");
+        RecordingLauncher& desktop = installRecordingLauncher();
         Form12 window;
         playFirstRound(window);
 
         QTest::mousePress(window.Label3, Qt::LeftButton);
         QCOMPARE(textColour(window.Label3), QColor(128, 255, 128));
-        QVERIFY(browser.opened.isEmpty());
+        QVERIFY(desktop.urls.isEmpty());
         QTest::mouseRelease(window.Label3, Qt::LeftButton);
         QCOMPARE(textColour(window.Label3), QColor(0, 128, 0));
-        QCOMPARE(browser.opened, QList<QUrl>{QUrl(kHomePage)});
+        QCOMPARE(desktop.urls, QList<QUrl>{QUrl(kHomePage)});
 
         click(window.Label4);
         QCOMPARE(textColour(window.Label4), QColor(0, 128, 0));
-        QCOMPARE(browser.opened.size(), 2);
-        QCOMPARE(browser.opened.last(), QUrl(QStringLiteral("mailto:") + kAuthorMail));
-
-        QDesktopServices::unsetUrlHandler("https");
-        QDesktopServices::unsetUrlHandler("mailto");
+        QCOMPARE(desktop.urls.size(), 2);
+        QCOMPARE(desktop.urls.last(), QUrl(QStringLiteral("mailto:") + kAuthorMail));
+        QVERIFY(desktop.programs.isEmpty());
     }
 
     void pointerOverTheBackgroundResetsTheMailLink() {
@@ -226,6 +215,8 @@ class AboutWindowTest : public QObject {
 
     void aLinkWithNoProgramToOpenItSaysWhereToGo() {
         RecordingPrompt& prompt = installRecordingPrompt();
+        RecordingLauncher& desktop = installRecordingLauncher();
+        desktop.works = false;
         Form12 window;
         playFirstRound(window);
         click(window.Label3);
@@ -235,6 +226,7 @@ class AboutWindowTest : public QObject {
         QVERIFY(prompt.messages[0].text.contains(kHomePage));
         QCOMPARE(prompt.messages[1].title, QStringLiteral("错误提示"));
         QVERIFY(prompt.messages[1].text.contains(kAuthorMail));
+        QCOMPARE(desktop.urls.size(), 2);
     }
 
     void everyOpeningStartsFromTheBeginning() {
