@@ -11,5 +11,6 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   libespeak-ng-dev espeak-ng espeak-ng-data \
   libbenchmark-dev libssl-dev \
   fonts-noto-cjk fonts-sil-doulos fonts-liberation2 fonts-comic-neue \
+  fonts-arphic-ukai fonts-dejavu-core \
   xvfb xauth xdotool x11-utils imagemagick \
-  pulseaudio pulseaudio-utils
+  pulseaudio pulseaudio-utils libpulse-dev
