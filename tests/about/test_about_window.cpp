@@ -8,6 +8,7 @@
 #include "platform/twips.h"
 #include "shell/about/form12_about.h"
 #include "shell/about/links.h"
+#include "shell/fonts.h"
 
 using namespace tawen;
 using platform::twipsToPixels;
@@ -17,6 +18,22 @@ namespace {
 const QString kTyped = QStringLiteral("欢迎使用\n塔文英语单词(Tawen)\n") + QString(21, u'-');
 
 QColor textColour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
+
+// The most yellowish pixels in any one row of the label at or below y (the
+// edges of thin strokes are blended with the black).
+int widestYellowRowFrom(QLabel* label, int y) {
+    const QImage image = label->grab().toImage();
+    int widest = 0;
+    for (int row = y; row < image.height(); ++row) {
+        int count = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, row);
+            count += qRed(pixel) > 128 && qGreen(pixel) > 128 && qBlue(pixel) < 64;
+        }
+        widest = std::max(widest, count);
+    }
+    return widest;
+}
 
 }  // namespace
 
@@ -50,8 +67,42 @@ class AboutWindowTest : public QObject {
     }
 
   private slots:
+    // The faces the program maps its design fonts to, as at start-up.
+    void initTestCase() { installFonts(); }
+
     // No link pressed here may reach a real browser or mail program.
     void init() { installRecordingLauncher(); }
+
+    // 仿宋_GB2312 is drawn in a Kai face whose lines are short enough for the
+    // welcome, the title and the rule of dashes to show whole in the label.
+    void theTypedLinesAllShowInAKaiFace() {
+        Form12 window;
+        tick(window, 58);
+        QCOMPARE(window.Label1->text(), kTyped);
+        QCOMPARE(QFontInfo(window.Label1->font()).family(), QStringLiteral("AR PL UKai CN"));
+        const QFontMetrics metrics(window.Label1->font());
+        const QRect label = window.Label1->contentsRect();
+        const QRect needed = metrics.boundingRect(label, int(window.Label1->alignment()), kTyped);
+        QVERIFY2(
+            label.contains(needed),
+            qPrintable(
+                QStringLiteral("%1 px of text in %2 px").arg(needed.height()).arg(label.height())));
+        // The rule is drawn: a long row of yellow below the title line.
+        QVERIFY(widestYellowRowFrom(window.Label1, 2 * metrics.lineSpacing()) > 60);
+
+        // So are the phrases of the cycle, a point larger, each where it ends.
+        finishTyping(window);
+        int ticks = 0;
+        for (const int last : {124, 174, 229, 284}) {
+            cycle(window, last + 1 - ticks);
+            ticks = last + 1;
+            QCOMPARE(window.Label1->font().pointSize(), 13);
+            const QRect phrase =
+                QFontMetrics(window.Label1->font())
+                    .boundingRect(label, int(window.Label1->alignment()), window.Label1->text());
+            QVERIFY2(label.contains(phrase), qPrintable(window.Label1->text()));
+        }
+    }
 
     void typingComesOneStepAtATime() {
         Form12 window;
