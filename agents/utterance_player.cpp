@@ -2,6 +2,8 @@
 
 #include <QAudioFormat>
 
+#include <utility>
+
 namespace tawen {
 
 PlaybackReports& playbackReports() {

@@ -9,6 +9,8 @@
 #include <pulse/mainloop.h>
 #include <pulse/operation.h>
 
+#include <utility>
+
 #include "platform/seam.h"
 
 namespace platform {
