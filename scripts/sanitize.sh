@@ -17,10 +17,8 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_EXE_LINKER_FLAGS="$sanitizers"
 cmake --build build-sanitize
 
-# Leaks are looked for too; those of the system's own libraries, which keep
-# caches for the life of the process, are listed in lsan.supp.
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
-export LSAN_OPTIONS="suppressions=$(pwd)/scripts/lsan.supp:print_suppressions=0"
+# Leaks are looked for too.
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd build-sanitize
 ctest --output-on-failure --timeout 900 "$@"
