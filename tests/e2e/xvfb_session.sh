@@ -52,10 +52,18 @@ install_copy() {
 # Waits for a window whose title matches $1 and prints its id; fails at once,
 # saying so, when none has come within 20 s.
 wait_window() {
-    found=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null) || true
-    found=$(printf '%s\n' "$found" | head -n 1)
-    [ -n "$found" ] || fail "no window titled '$1' appeared within 20 s"
-    echo "$found"
+    # Polled rather than "search --sync": xdotool gives up at once when a
+    # window it is looking at closes meanwhile (the login window making way
+    # for the main window).
+    for _ in $(seq 1 200); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+        if [ -n "$found" ]; then
+            echo "$found"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no window titled '$1' appeared within 20 s"
 }
 
 screenshot() {
