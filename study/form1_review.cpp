@@ -183,12 +183,12 @@ void Form1::placeControls() {
              Label3,  Label4,   Label5,   Image1,   Text1,    Text2,    Text3,
              Text4,   Command1, Command2, Command3, Command4, Command5, Command6})
         control->setParent(client);
-    place(Label10, 210, 210, 480, 600);
-    place(Label1, 780, 180, 4650, 660);
+    place(Label10, 210, 180, 480, 720);
+    place(Label1, 780, 150, 4650, 780);
     const std::array<QLabel*, 4> letters = {Label6, Label7, Label8, Label9};
     for (std::size_t i = 0; i < answers_.size(); ++i) {
-        place(letters[i], 240, kAnswerTops[i] - 60, 420, 600);
-        place(answers_[i], 780, kAnswerTops[i] - 60, 3900, 600);
+        place(letters[i], 240, kAnswerTops[i] - 60, 420, 720);
+        place(answers_[i], 780, kAnswerTops[i] - 60, 3900, 720);
     }
     place(Image1, kMarkLeft, kAnswerTops[0], 480, 480);
 
