@@ -16,6 +16,7 @@
 #include "library/form4_error_table.h"
 #include "platform/twips.h"
 #include "platform/window_timer.h"
+#include "shell/form5_small.h"
 #include "shell/form6_main.h"
 #include "shell/form_registry.h"
 #include "shell/navigation.h"
@@ -475,8 +476,14 @@ class ReviewWindowTest : public QObject {
         library.hide();
         forms().existing<Form6>()->show();
         switchFromMainWindow(Mode::Review);
-        QVERIFY(forms().existing<Form1>() && forms().existing<Form1>()->isVisible());
+        window = forms().existing<Form1>();
+        QVERIFY(window && window->isVisible());
         QVERIFY(!forms().existing<Form6>()->isVisible());
+
+        // To the small window, which takes the quiz's place.
+        window->navigation->mnusmall->trigger();
+        QVERIFY(!forms().existing<Form1>());
+        QVERIFY(forms().existing<Form5>() && forms().existing<Form5>()->isVisible());
     }
 
     void closingTheMainWindowClosesTheQuizWithItsSteps() {
