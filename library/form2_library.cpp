@@ -157,6 +157,7 @@ void Form2::buildControls() {
     connect(List1, &QListWidget::pressed, this, &Form2::highlightChosenCourse);
     connect(Option1, &QRadioButton::clicked, this, &Form2::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form2::Option2_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
     connect(Command4, &QPushButton::clicked, this, &Form2::SaveLibraryChoice);
 
     client->setFixedSize(platform::twipsToPixels(8805), platform::twipsToPixels(5925 - 1080));
@@ -336,6 +337,12 @@ void Form2::SaveLibraryChoice() {
                              {QStringLiteral("全部"), Text5},
                              {QStringLiteral("词始"), QString::number(range.first)},
                              {QStringLiteral("词终"), QString::number(range.last)}});
+}
+
+// Unlike the toolbar, 回忆单词 leaves without saving the choice first.
+void Form2::Command2_Click() {
+    hide();
+    openModeWindow(Mode::Consolidation);
 }
 
 void Form2::leaveFor(Mode target) {

@@ -63,6 +63,7 @@ class Form2 final : public QMainWindow {
     void Option1_Click();
     void Option2_Click();
     void MSFlexGrid1_MouseUp();
+    void Command2_Click();  // 回忆单词: the consolidation test
     void SaveLibraryChoice();
 
   signals:

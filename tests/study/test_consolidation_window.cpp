@@ -1,0 +1,370 @@
+#include <QCheckBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "fakes/desktop.h"
+#include "fakes/fixed_random.h"
+#include "library/form2_library.h"
+#include "platform/random_source.h"
+#include "platform/window_timer.h"
+#include "shell/form6_main.h"
+#include "shell/form_registry.h"
+#include "shell/session.h"
+#include "shell/user_settings.h"
+#include "study/form3_consolidation.h"
+
+using namespace tawen;
+
+namespace {
+
+struct Setting {
+    const char* key;
+    const char* value;
+};
+
+const QString kSection = QStringLiteral("巩固");
+
+}  // namespace
+
+// Drives the consolidation test as a learner does: typing into the field and
+// pressing Enter, clicking the options and buttons. The reading timer's ticks
+// are run directly; speech and messages are recorded.
+class ConsolidationWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Desktop> desktop_;
+
+    // The user's file with every default, then the range and the options the
+    // test needs. Course xx1 (小学第一册(旧版)) is row 0 of the list: hello,
+    // hi, I, am, I'm, Miss, Mr, Mrs, good, morning, good morning, ...
+    void writeSettings(int first, int last, std::initializer_list<Setting> options = {}) {
+        writeDefaultSettings();
+        WriteSetting("词库", "全部", "False");
+        WriteSetting("词库", "词始", QString::number(first));
+        WriteSetting("词库", "词终", QString::number(last));
+        for (const Setting& option : options)
+            WriteSetting(kSection, QString::fromUtf8(option.key), QString::fromUtf8(option.value));
+    }
+
+    Form3& open() {
+        forms().form<Form6>();
+        forms().form<Form2>();
+        Form3& window = forms().form<Form3>();
+        window.show();
+        return window;
+    }
+
+    // Whatever the field holds is replaced by the text, then Enter.
+    static void answer(Form3& window, const QString& text) {
+        QTest::keyClick(window.Text2, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(window.Text2, Qt::Key_Delete);
+        QTest::keyClicks(window.Text2, text);
+        QTest::keyClick(window.Text2, Qt::Key_Return);
+    }
+
+    QStringList spoken() const { return desktop_->speech.texts(); }
+
+  private slots:
+    void init() {
+        desktop_ = std::make_unique<Desktop>();
+        CurrentUser = QStringLiteral("tester");
+    }
+
+    void cleanup() {
+        forms().discardAll();
+        platform::installRandom(std::make_unique<platform::SystemRandom>());
+        desktop_.reset();
+    }
+
+    void opensOnTheFirstWordWithTheOptionsStored() {
+        writeSettings(3, 7, {{"英语读音", "0"}, {"许错遍数", "2"}, {"隔读秒数", "5"}});
+        Form3& window = open();
+        QCOMPARE(window.windowTitle(), QStringLiteral("塔文英语单词 - [巩固]"));
+        QCOMPARE(window.StatusPanel1->text(), QStringLiteral("课程：小学第一册(旧版)"));
+        QCOMPARE(window.StatusPanel2->text(), QStringLiteral("学习：(3-7)"));
+        QCOMPARE(window.StatusPanel3->text(), QStringLiteral("根据中文提示在光标处输入相应的英文"));
+        QCOMPARE(window.currentRow(), WordRow(3));
+        QCOMPARE(window.Text3->text(), QStringLiteral("I"));
+        QCOMPARE(window.Text1->toPlainText(), QStringLiteral("我"));
+        QVERIFY(window.Text1->isVisible());
+        QCOMPARE(window.Label3->text(),
+                 QStringLiteral("1.根据提示在英文框中输入相应的英文单词后按回车;"));
+        QVERIFY(window.Check1->isChecked() && !window.Check2->isChecked());
+        QVERIFY(!window.Check3->isChecked() && window.Check4->isChecked());
+        QCOMPARE(window.Text5->text(), QStringLiteral("2"));
+        QCOMPARE(window.Text4->text(), QStringLiteral("5"));
+        QCOMPARE(ScoreMode, QStringLiteral("ggmk"));
+        // The plain first step is what makes 上一词 usable.
+        QVERIFY(window.Command1->isEnabled());
+        QVERIFY(desktop_->speech.requests.isEmpty());
+    }
+
+    void shuffledStepsLeavePreviousDisabled() {
+        platform::installRandom(std::make_unique<FixedRandom>(0.95));  // stride 4
+        writeSettings(3, 12, {{"打乱次序", "1"}});
+        Form3& window = open();
+        QCOMPARE(window.currentRow(), WordRow(6));
+        QVERIFY(!window.Command1->isEnabled());
+        QTest::mouseClick(window.Command13, Qt::LeftButton);
+        QCOMPARE(window.currentRow(), WordRow(10));
+        QVERIFY(!window.Command1->isEnabled());
+        // A plain step forward, once the order is plain again, frees it.
+        QTest::mouseClick(window.Check2, Qt::LeftButton);
+        QTest::mouseClick(window.Command13, Qt::LeftButton);
+        QCOMPARE(window.currentRow(), WordRow(11));
+        QVERIFY(window.Command1->isEnabled());
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        QCOMPARE(window.currentRow(), WordRow(10));
+        QCOMPARE(window.Text3->text(), QStringLiteral("morning"));
+        QCOMPARE(window.StatusPanel3->text(), QStringLiteral("第10词"));
+    }
+
+    // Three allowed: think again, try again, then the answer; the one that
+    // reaches the count hints at the letter and the caret goes before it.
+    void threeMissesOnOneWord() {
+        writeSettings(6, 8);
+        Form3& window = open();
+        QCOMPARE(window.Text3->text(), QStringLiteral("Miss"));
+
+        answer(window, QStringLiteral("mis"));
+        QCOMPARE(window.Label3->text(), QStringLiteral("1.不对啊！再想想。"));
+        QVERIFY(window.Label1->isVisible() && window.Label1->isEnabled());
+        QCOMPARE(window.Label1->text(), QStringLiteral("2.长度为：4字节;"));
+        QVERIFY(!window.Label2->isVisible());
+        QCOMPARE(window.Text2->selectedText(), QStringLiteral("mis"));
+
+        answer(window, QStringLiteral("miss"));
+        QCOMPARE(window.Label3->text(), QStringLiteral("1.还是不对！再试一次。"));
+        QVERIFY(window.Label2->isVisible());
+        QCOMPARE(window.Label2->text(), QStringLiteral("3.注意区分大小写字母;"));
+        QCOMPARE(window.Text2->selectionStart(), 0);
+        QCOMPARE(window.Text2->selectedText(), QStringLiteral("miss"));
+
+        answer(window, QStringLiteral("Mist"));
+        QCOMPARE(window.Label3->text(), QStringLiteral("1.连错3次！正确的答案是：Miss"));
+        QCOMPARE(window.Label2->text(), QStringLiteral("3.第4个字母是：s;"));
+        QCOMPARE(window.Text2->selectionStart(), 3);
+        QCOMPARE(window.Text2->selectedText(), QStringLiteral("t"));
+        // Typing now replaces what follows the caret.
+        QTest::keyClicks(window.Text2, QStringLiteral("x"));
+        QCOMPARE(window.Text2->text(), QStringLiteral("Misx"));
+
+        answer(window, QStringLiteral("Mis"));
+        QCOMPARE(window.Label3->text(), QStringLiteral("1.真粗心！又错了！正确的答案是：Miss"));
+        answer(window, QStringLiteral("Mis"));
+        QCOMPARE(window.Label3->text(),
+                 QStringLiteral("1.太糟糕了！发生什么事？正确的答案是：Miss"));
+        QCOMPARE(window.missCount(), qint16(5));
+
+        answer(window, QStringLiteral("Miss"));
+        QCOMPARE(window.missCount(), qint16(0));
+        QCOMPARE(window.Text3->text(), QStringLiteral("Mr"));
+        QVERIFY(window.Text2->text().isEmpty());
+        QVERIFY(!window.Label2->isVisible() && !window.Label1->isVisible());
+    }
+
+    void oneAllowedMissAnswersAtOnce() {
+        writeSettings(6, 8, {{"许错遍数", "1"}});
+        Form3& window = open();
+        answer(window, QStringLiteral("Mis"));
+        QCOMPARE(window.Label3->text(), QStringLiteral("1.正确的答案是：Miss"));
+        QVERIFY(window.Label1->isVisible());
+        QCOMPARE(window.Label1->text(), QStringLiteral("2.长度为：4字节;"));
+        QCOMPARE(window.Label2->text(), QStringLiteral("3.第4个字母是：s;"));
+    }
+
+    void noAllowedMissScoldsAtOnce() {
+        writeSettings(6, 8, {{"许错遍数", "0"}});
+        Form3& window = open();
+        answer(window, QStringLiteral("miss"));
+        QCOMPARE(window.Label3->text(), QStringLiteral("1.真粗心！又错了！正确的答案是：Miss"));
+        QVERIFY(window.Label2->isVisible());
+        QCOMPARE(window.Label2->text(), QStringLiteral("3.注意区分大小写字母;"));
+        answer(window, QStringLiteral("miss"));
+        QCOMPARE(window.Label3->text(),
+                 QStringLiteral("1.太糟糕了！发生什么事？正确的答案是：Miss"));
+    }
+
+    // Without hints the lines hide, a first miss leaves the typing alone and
+    // later ones select it whole.
+    void missesWithoutHints() {
+        writeSettings(6, 8);
+        Form3& window = open();
+        QTest::mouseClick(window.Check4, Qt::LeftButton);
+        QVERIFY(!window.Label3->isVisible() && !window.Label6->isEnabled());
+        answer(window, QStringLiteral("Mis"));
+        QCOMPARE(window.Label3->text(), QStringLiteral("1.不对啊！再想想。"));
+        QVERIFY(!window.Text2->hasSelectedText());
+        QCOMPARE(window.Text2->cursorPosition(), 3);
+        answer(window, QStringLiteral("Mist"));
+        QCOMPARE(window.Text2->selectedText(), QStringLiteral("Mist"));
+        QVERIFY(!window.Label2->isVisible());
+        QVERIFY(window.Label2->text().isEmpty());
+        QTest::mouseClick(window.Check4, Qt::LeftButton);
+        QVERIFY(window.Label3->isVisible() && window.Label6->isEnabled());
+    }
+
+    void aRightAnswerPraisesAndReadsTheNextWord() {
+        platform::installRandom(std::make_unique<FixedRandom>(0.45));  // draw 4
+        writeSettings(9, 12);
+        Form3& window = open();
+        answer(window, QStringLiteral("good"));
+        QCOMPARE(window.Text3->text(), QStringLiteral("morning"));
+        QCOMPARE(window.Label3->text(), QStringLiteral("1.加油！这个词您是可以的，想想！"));
+        QCOMPARE(spoken(), QStringList{QStringLiteral("morning")});
+        QCOMPARE(desktop_->speech.requests.last().flags, 528);
+        QCOMPARE(window.StatusPanel3->text(), QStringLiteral("第10词"));
+        QVERIFY(window.Timer1->isTicking());
+        answer(window, QStringLiteral("morning"));
+        QCOMPARE(window.Text3->text(), QStringLiteral("good morning"));
+        QCOMPARE(window.Label3->text(), QStringLiteral("1.加油！这个词有点难，认真想想！"));
+    }
+
+    void withoutChineseThePreviousMeaningShowsDimmed() {
+        writeSettings(1, 4);
+        Form3& window = open();
+        QTest::mouseClick(window.Check1, Qt::LeftButton);
+        QVERIFY(!window.Text1->isVisible() && !window.Label4->isEnabled());
+        answer(window, QStringLiteral("hello"));
+        QVERIFY(window.Label1->isVisible());
+        QVERIFY(!window.Label1->isEnabled());
+        QCOMPARE(window.Label1->text(), QStringLiteral("2.上一词的中文为：") +
+                                            forms().form<Form2>().words->TextMatrix(1, 2));
+        QVERIFY(!window.Text1->isVisible());
+        // A miss brings the line back to full strength.
+        answer(window, QStringLiteral("ho"));
+        QVERIFY(window.Label1->isEnabled());
+        QCOMPARE(window.Label1->text(), QStringLiteral("2.长度为：2字节;"));
+    }
+
+    void meaningAndReadingNeverBothOff() {
+        writeSettings(1, 4);
+        Form3& window = open();
+        QTest::mouseClick(window.Check3, Qt::LeftButton);
+        QVERIFY(!window.Check3->isChecked() && window.Check1->isChecked());
+        QTest::mouseClick(window.Check1, Qt::LeftButton);
+        QVERIFY(!window.Check1->isChecked() && window.Check3->isChecked());
+        QVERIFY(!window.Text1->isVisible());
+        QTest::mouseClick(window.Check3, Qt::LeftButton);
+        QVERIFY(window.Check1->isChecked() && !window.Check3->isChecked());
+        QVERIFY(window.Text1->isVisible() && window.Label4->isEnabled());
+    }
+
+    void storedOptionsThatWouldSilenceBothAreMended() {
+        writeSettings(1, 4, {{"显示中文", "0"}, {"英语读音", "0"}});
+        Form3& window = open();
+        QVERIFY(window.Check1->isChecked() || window.Check3->isChecked());
+    }
+
+    void helpGivesTheAnswerWithoutCountingIt() {
+        writeSettings(6, 8);
+        Form3& window = open();
+        answer(window, QStringLiteral("mis"));
+        answer(window, QStringLiteral("mis"));
+        QTest::mouseClick(window.Command4, Qt::LeftButton);
+        QCOMPARE(window.Label3->text(), QStringLiteral("1.告诉您正确您答案是：Miss"));
+        QCOMPARE(window.missCount(), qint16(0));
+        QCOMPARE(window.Text2->selectedText(), QStringLiteral("Miss"));
+        QVERIFY(window.focusWidget() == window.Text2);
+        // The count starts again: the next miss is a first one.
+        answer(window, QStringLiteral("mis"));
+        QCOMPARE(window.Label3->text(), QStringLiteral("1.不对啊！再想想。"));
+    }
+
+    void nextAndPreviousResetTheWord() {
+        writeSettings(6, 8);
+        Form3& window = open();
+        answer(window, QStringLiteral("mis"));
+        answer(window, QStringLiteral("miss"));
+        QTest::mouseClick(window.Command13, Qt::LeftButton);
+        QCOMPARE(window.Text3->text(), QStringLiteral("Mr"));
+        QCOMPARE(window.missCount(), qint16(0));
+        QVERIFY(window.Text2->text().isEmpty());
+        QCOMPARE(window.Label3->text(),
+                 QStringLiteral("1.根据中文提示在英文框中输入相应的英文单词;"));
+        QVERIFY(!window.Label1->isVisible() && window.Label1->text().isEmpty());
+        QVERIFY(!window.Label2->isVisible() && window.Label2->text().isEmpty());
+        QCOMPARE(spoken(), QStringList{QStringLiteral("Mr")});
+        QTest::mouseClick(window.Check1, Qt::LeftButton);
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        QCOMPARE(window.Text3->text(), QStringLiteral("Miss"));
+        QCOMPARE(window.Label3->text(),
+                 QStringLiteral("1.根据读音提示在英文框中输入相应的英文单词;"));
+    }
+
+    // 8 ms after opening the word is read, then every 隔读秒数 seconds,
+    // counted again from each restart.
+    void readingSchedule() {
+        writeSettings(1, 4, {{"隔读秒数", "1.5"}});
+        Form3& window = open();
+        QCOMPARE(window.Timer1->Interval(), 8);
+        QVERIFY(window.Timer1->isTicking());
+        QTRY_COMPARE(spoken(), QStringList{QStringLiteral("hello")});
+        QCOMPARE(window.Timer1->Interval(), 1500);
+        QVERIFY(window.Timer1->isTicking());
+        window.Text4->setText(QStringLiteral("0"));
+        window.Timer1_Timer();
+        QCOMPARE(spoken().size(), 2);
+        QVERIFY(!window.Timer1->isTicking());
+        window.Text4->setText(QStringLiteral("四"));
+        window.Timer1_Timer();
+        QCOMPARE(window.Timer1->Interval(), 3000);
+        QTest::mouseClick(window.Command7, Qt::LeftButton);
+        QCOMPARE(spoken().size(), 4);
+        QVERIFY(window.Timer1->isTicking());
+        QVERIFY(window.focusWidget() == window.Text2);
+    }
+
+    void silentWithoutReading() {
+        writeSettings(1, 4, {{"英语读音", "0"}});
+        Form3& window = open();
+        window.Timer1_Timer();
+        answer(window, QStringLiteral("hello"));
+        QTest::mouseClick(window.Command13, Qt::LeftButton);
+        QVERIFY(spoken().isEmpty());
+    }
+
+    void aFailedReadingIsReportedOncePerRun() {
+        writeSettings(1, 4);
+        Form3& window = open();
+        desktop_->speech.failing = true;
+        window.Timer1_Timer();
+        window.Timer1_Timer();
+        QCOMPARE(desktop_->prompt.texts(), QStringList{QStringLiteral("本程序只能阅读英文文档")});
+        QCOMPARE(desktop_->prompt.messages.first().title, QStringLiteral("错误提示"));
+        // Asked for, it always says so; the test goes on.
+        QTest::mouseClick(window.Command7, Qt::LeftButton);
+        QCOMPARE(desktop_->prompt.messages.size(), 2);
+        answer(window, QStringLiteral("hello"));
+        QCOMPARE(window.Text3->text(), QStringLiteral("hi"));
+    }
+
+    // An input method may be active: the field takes part in it, and the
+    // word it commits counts as typed.
+    void wordsComeThroughAnInputMethod() {
+        writeSettings(1, 4);
+        Form3& window = open();
+        QInputMethodQueryEvent query(Qt::ImEnabled | Qt::ImHints);
+        QCoreApplication::sendEvent(window.Text2, &query);
+        QVERIFY(query.value(Qt::ImEnabled).toBool());
+        const auto hints = Qt::InputMethodHints(query.value(Qt::ImHints).toInt());
+        QVERIFY(hints & Qt::ImhNoAutoUppercase);
+        QVERIFY(!(hints & (Qt::ImhLatinOnly | Qt::ImhDigitsOnly | Qt::ImhHiddenText)));
+
+        QInputMethodEvent composing(QStringLiteral("hel"), {});
+        QCoreApplication::sendEvent(window.Text2, &composing);
+        QVERIFY(window.Text2->text().isEmpty());
+        QInputMethodEvent committed;
+        committed.setCommitString(QStringLiteral("hello"));
+        QCoreApplication::sendEvent(window.Text2, &committed);
+        QTest::keyClick(window.Text2, Qt::Key_Return);
+        QCOMPARE(window.Text3->text(), QStringLiteral("hi"));
+    }
+};
+
+QTEST_MAIN(ConsolidationWindowTest)
+#include "test_consolidation_window.moc"
