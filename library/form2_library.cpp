@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "library/form4_error_table.h"
 #include "library/library_catalog.h"
 #include "library/library_files.h"
 #include "platform/prompt.h"
@@ -158,6 +159,7 @@ void Form2::buildControls() {
     connect(Option1, &QRadioButton::clicked, this, &Form2::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form2::Option2_Click);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form2::SaveLibraryChoice);
 
     client->setFixedSize(platform::twipsToPixels(8805), platform::twipsToPixels(5925 - 1080));
@@ -308,6 +310,10 @@ std::optional<Form2::GridSpan> Form2::highlightedSpan() const {
     return currentRow == top ? GridSpan{bottom, top} : GridSpan{top, bottom};
 }
 
+// The error table opens over this window, which stays: hiding it would
+// leave the learner with no window once the table is closed.
+void Form2::Command3_Click() { forms().form<Form4>().exec(); }
+
 void Form2::showRange() {
     StatusPanel2->setText(QStringLiteral("学习：(") + studyRange().asShown() + u')');
     StatusPanel2->setEnabled(!Option1->isChecked());
@@ -350,6 +356,23 @@ void Form2::leaveFor(Mode target) {
     SaveLibraryChoice();
     hide();
     openModeWindow(target);
+}
+
+void Form2::showPersonalLibraryRow(bool shown) {
+    const QList<QListWidgetItem*> found = List1->findItems(PersonalLibraryEntry, Qt::MatchExactly);
+    QListWidgetItem* row = found.isEmpty() ? nullptr : found.first();
+    if (shown && !row) {
+        List1->addItem(PersonalLibraryEntry);
+    } else if (shown && row == List1->currentItem()) {
+        List1_Click(List1->row(row));
+    } else if (!shown && row) {
+        const bool chosen = row == List1->currentItem();
+        {
+            const QSignalBlocker quiet(List1);
+            delete row;
+        }
+        if (chosen) List1->setCurrentRow(0);
+    }
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

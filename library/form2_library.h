@@ -64,7 +64,14 @@ class Form2 final : public QMainWindow {
     void Option2_Click();
     void MSFlexGrid1_MouseUp();
     void Command2_Click();  // 回忆单词: the consolidation test
+    void Command3_Click();
     void SaveLibraryChoice();
+
+    // Lists the row "用户个人生词库" after the courses, or takes it away, as
+    // the personal library has just been saved with words or without. A shown
+    // row that is chosen loads the library afresh; a removed row that was
+    // chosen gives way to the first course.
+    void showPersonalLibraryRow(bool shown);
 
   signals:
     // A course has been loaded; the main window shows who studies what.

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "agents/speech_engine.h"
+#include "library/form13_organizer.h"
 #include "library/form2_library.h"
 #include "platform/audio_outputs.h"
 #include "platform/launcher.h"
@@ -118,6 +119,7 @@ void Form6::buildMenus() {
     mnutool = addMenu(bar, "mnutool", QStringLiteral("工具(&T)"));
     mnuzl = addItem(mnutool, "mnuzl", QStringLiteral("整理个人词库"));
     mnudialogue = addItem(mnutool, "mnudialogue", QStringLiteral("口语对话"));
+    connect(mnuzl, &QAction::triggered, this, &Form6::mnuzl_Click);
     mnutool->addSeparator()->setVisible(false);
     mnump3 = addItem(mnutool, "mnump3", QStringLiteral("制作英语WAV"));
     mnunetapp = addItem(mnutool, "mnunetapp", QStringLiteral("在线更新升级"));
@@ -208,6 +210,11 @@ void Form6::mnuhelpcontents_Click() { showHelp(HelpFocus::Leave); }
 void Form6::mnumail_Click() { mailAuthor(); }
 
 void Form6::mnuforum_Click() { openHomePage(); }
+
+void Form6::mnuzl_Click() {
+    Form13 organizer(this);
+    organizer.exec();
+}
 
 void Form6::mnuabout_Click() {
     Form12 about(this);

@@ -50,6 +50,7 @@ class Form6 final : public QMainWindow {
     void mnumail_Click();
     void mnuforum_Click();
     void mnuabout_Click();
+    void mnuzl_Click();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
