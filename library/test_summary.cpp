@@ -2,12 +2,16 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace tawen {
 
 QString testSummaryText(int words, int errors, double wordsPerMinute) {
     // A test always covers at least one word; a zero count would only come
     // from a caller's slip and is shown as nothing right.
-    const double right = words > 0 ? double(words - errors) / words : 0.0;
+    // Words added by hand count as errors too, so there can be more errors
+    // than words: the share right then stays at nothing.
+    const double right = words > 0 ? std::max(0.0, double(words - errors) / words) : 0.0;
     const QStringList lines = {
         QStringLiteral("共有：%1个单词").arg(words),
         QStringLiteral("错误：%1个单词").arg(errors),

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 
+#include <chrono>
 #include <memory>
 
 namespace platform {
@@ -11,6 +12,13 @@ class Clock {
   public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
+
+    // A count of milliseconds that only ever grows: midnight, a changed time
+    // zone or a clock set by hand do not move it. Measure durations with it.
+    virtual qint64 steadyMilliseconds() const {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    }
 };
 
 class SystemClock final : public Clock {

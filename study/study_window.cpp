@@ -51,6 +51,7 @@ void StudyWindow::stopOnClose(std::initializer_list<platform::WindowTimer*> time
 
 void StudyWindow::closeEvent(QCloseEvent* event) {
     for (platform::WindowTimer* timer : timers_) timer->setEnabled(false);
+    finishing();
     settings_.save();
     hide();
     forms().returnToMainWindow();

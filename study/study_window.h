@@ -55,9 +55,12 @@ class StudyWindow : public QMainWindow {
     const WordCursor& cursor() const { return cursor_; }
     SettingsSection& settings() { return settings_; }
 
-    // Closing: stop the timers, save the section, bring back the main window
-    // and go. A test window that records its score before its section is
-    // saved overrides this, records it and then calls it.
+    // What a window leaves behind as it closes, before its section is saved
+    // and with its timers already stopped: a test window's score record.
+    virtual void finishing() {}
+
+    // Closing: stop the timers, finish, save the section, bring back the main
+    // window and go.
     void closeEvent(QCloseEvent* event) override;
 
   private:
