@@ -19,7 +19,6 @@
 #include "platform/random_source.h"
 #include "platform/window_timer.h"
 #include "shell/form_registry.h"
-#include "shell/session.h"
 #include "shell/window_placement.h"
 #include "study/consolidation_rules.h"
 
@@ -239,6 +238,8 @@ void Form3::buildControls() {
     connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
     connect(Command7, &QPushButton::clicked, this, &Form3::Command7_Click);
     connect(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
+    connect(Command12, &QPushButton::clicked, this, &Form3::Command12_Click);
+    connect(Command8, &QPushButton::clicked, this, &Form3::Command8_Click);
     connect(Timer1, &platform::WindowTimer::Timer, this, &Form3::Timer1_Timer);
     connect(Text3, &QLineEdit::textChanged, this, &Form3::Text3_Change);
 
@@ -266,7 +267,7 @@ void Form3::load() {
     setTextColour(Text1, QPalette::Text, kWordBlue);
     setTextColour(Label4, QPalette::WindowText, kWordBlue);
     misses_ = 0;
-    ScoreMode = QStringLiteral("ggmk");
+    session_.begin(QStringLiteral("ggmk"), cursor().range());
     setWindowTitle(QStringLiteral("塔文英语单词 - [巩固]"));
 }
 
@@ -312,7 +313,10 @@ void Form3::showRow() {
     Text1->setPlainText(cursor().meaning());
 }
 
-void Form3::Text3_Change() { showProgress(); }
+void Form3::Text3_Change() {
+    session_.wordShown();
+    showProgress();
+}
 
 void Form3::Command6_Click() { moveBy(&WordCursor::jumpForward); }
 
@@ -391,6 +395,7 @@ void Form3::wrongAnswer() {
         selectFrom(wrong.caret);
     }
     if (verdict.selectAll) Text2->selectAll();
+    if (verdict.record) session_.recordMiss({answer, Text1->toPlainText(), cursor().phonetic()});
 }
 
 void Form3::selectFrom(int caret) {
@@ -415,6 +420,20 @@ void Form3::Command4_Click() {
     Text2->setText(answer);
     Text2->setFocus();
     Text2->selectAll();
+}
+
+// The reading waits while the table or the curve is up, until the next
+// word or 再读一遍 starts it again.
+void Form3::Command12_Click() {
+    Timer1->setEnabled(false);
+    session_.showErrorTable();
+    Text2->setFocus();
+}
+
+void Form3::Command8_Click() {
+    Timer1->setEnabled(false);
+    TestSession::showStatistics();
+    Text2->setFocus();
 }
 
 void Form3::Timer1_Timer() {

@@ -2,6 +2,7 @@
 
 #include "agents/word_speaker.h"
 #include "study/study_window.h"
+#include "study/test_session.h"
 
 class QAction;
 class QCheckBox;
@@ -65,6 +66,7 @@ class Form3 final : public StudyWindow {
     void load();
 
     qint16 missCount() const { return misses_; }
+    const TestSession& session() const { return session_; }
 
     void Check1_Click();
     void Check3_Click();
@@ -75,14 +77,18 @@ class Form3 final : public StudyWindow {
     void Command1_Click();   // 上一词
     void Command5_Click();
     void Command6_Click();
-    void Command3_Click();  // SpeakWord
-    void Command7_Click();  // 再读一遍
-    void Command4_Click();  // 帮助解答
+    void Command3_Click();   // SpeakWord
+    void Command7_Click();   // 再读一遍
+    void Command4_Click();   // 帮助解答
+    void Command12_Click();  // 错误表
+    void Command8_Click();   // 进步曲线
 
     void Timer1_Timer();
     void Text3_Change();
 
   protected:
+    // The score record, and the error table when it holds words.
+    void finishing() override { session_.finish(); }
     // Enter anywhere in the window presses 确定, as a default button does.
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -106,6 +112,7 @@ class Form3 final : public StudyWindow {
     void selectFrom(int caret);
 
     qint16 misses_ = 0;
+    TestSession session_;
     WordSpeaker speaker_;
 };
 

@@ -5,17 +5,24 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 
 #include "fakes/desktop.h"
 #include "fakes/fixed_random.h"
+#include "fakes/manual_clock.h"
 #include "library/form2_library.h"
+#include "library/form4_error_table.h"
 #include "platform/random_source.h"
 #include "platform/window_timer.h"
 #include "shell/form6_main.h"
 #include "shell/form_registry.h"
 #include "shell/session.h"
 #include "shell/user_settings.h"
+#include "study/form10_statistics.h"
 #include "study/form3_consolidation.h"
+#include "study/score_log.h"
+#include "study/score_record.h"
 
 using namespace tawen;
 
@@ -27,6 +34,35 @@ struct Setting {
 };
 
 const QString kSection = QStringLiteral("巩固");
+
+// The error table's rows as "word|meaning|checked".
+QStringList errorRows() {
+    QStringList rows;
+    const QTreeWidget* list = forms().form<Form4>().ListView1;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        rows << item->text(0) + u'|' + item->text(1) + u'|' +
+                    (item->checkState(0) == Qt::Checked ? u'1' : u'0');
+    }
+    return rows;
+}
+
+// Closes the window that comes up modally next, as the learner would with 取消,
+// and keeps what it showed.
+struct ModalWatch {
+    bool shown = false;
+    QString summary;
+
+    void arm() {
+        QTimer::singleShot(0, [this] {
+            auto* table = qobject_cast<Form4*>(QApplication::activeModalWidget());
+            if (!table) return;
+            shown = true;
+            summary = table->Label1->text();
+            QTest::mouseClick(table->Command1, Qt::LeftButton);
+        });
+    }
+};
 
 }  // namespace
 
@@ -136,6 +172,7 @@ class ConsolidationWindowTest : public QObject {
         QCOMPARE(window.Label1->text(), QStringLiteral("2.长度为：4字节;"));
         QVERIFY(!window.Label2->isVisible());
         QCOMPARE(window.Text2->selectedText(), QStringLiteral("mis"));
+        QVERIFY(errorRows().isEmpty());
 
         answer(window, QStringLiteral("miss"));
         QCOMPARE(window.Label3->text(), QStringLiteral("1.还是不对！再试一次。"));
@@ -143,12 +180,16 @@ class ConsolidationWindowTest : public QObject {
         QCOMPARE(window.Label2->text(), QStringLiteral("3.注意区分大小写字母;"));
         QCOMPARE(window.Text2->selectionStart(), 0);
         QCOMPARE(window.Text2->selectedText(), QStringLiteral("miss"));
+        QVERIFY(errorRows().isEmpty());
 
         answer(window, QStringLiteral("Mist"));
         QCOMPARE(window.Label3->text(), QStringLiteral("1.连错3次！正确的答案是：Miss"));
         QCOMPARE(window.Label2->text(), QStringLiteral("3.第4个字母是：s;"));
         QCOMPARE(window.Text2->selectionStart(), 3);
         QCOMPARE(window.Text2->selectedText(), QStringLiteral("t"));
+        const QString missRow =
+            QStringLiteral("Miss|") + window.Text1->toPlainText() + QStringLiteral("|1");
+        QCOMPARE(errorRows(), QStringList{missRow});
         // Typing now replaces what follows the caret.
         QTest::keyClicks(window.Text2, QStringLiteral("x"));
         QCOMPARE(window.Text2->text(), QStringLiteral("Misx"));
@@ -159,6 +200,7 @@ class ConsolidationWindowTest : public QObject {
         QCOMPARE(window.Label3->text(),
                  QStringLiteral("1.太糟糕了！发生什么事？正确的答案是：Miss"));
         QCOMPARE(window.missCount(), qint16(5));
+        QCOMPARE(errorRows(), QStringList{missRow});
 
         answer(window, QStringLiteral("Miss"));
         QCOMPARE(window.missCount(), qint16(0));
@@ -175,6 +217,7 @@ class ConsolidationWindowTest : public QObject {
         QVERIFY(window.Label1->isVisible());
         QCOMPARE(window.Label1->text(), QStringLiteral("2.长度为：4字节;"));
         QCOMPARE(window.Label2->text(), QStringLiteral("3.第4个字母是：s;"));
+        QCOMPARE(errorRows().size(), 1);
     }
 
     void noAllowedMissScoldsAtOnce() {
@@ -187,6 +230,7 @@ class ConsolidationWindowTest : public QObject {
         answer(window, QStringLiteral("miss"));
         QCOMPARE(window.Label3->text(),
                  QStringLiteral("1.太糟糕了！发生什么事？正确的答案是：Miss"));
+        QVERIFY(errorRows().isEmpty());
     }
 
     // Without hints the lines hide, a first miss leaves the typing alone and
@@ -273,6 +317,7 @@ class ConsolidationWindowTest : public QObject {
         // The count starts again: the next miss is a first one.
         answer(window, QStringLiteral("mis"));
         QCOMPARE(window.Label3->text(), QStringLiteral("1.不对啊！再想想。"));
+        QVERIFY(errorRows().isEmpty());
     }
 
     void nextAndPreviousResetTheWord() {
@@ -363,6 +408,92 @@ class ConsolidationWindowTest : public QObject {
         QCoreApplication::sendEvent(window.Text2, &committed);
         QTest::keyClick(window.Text2, Qt::Key_Return);
         QCOMPARE(window.Text3->text(), QStringLiteral("hi"));
+    }
+
+    // Closing across midnight: the score counts the minute the test lasted,
+    // the missed word comes up in the table, and the options are kept.
+    void closingLeavesTheScoreTheTableAndTheOptions() {
+        ManualClock& clock = installManualClock(QDateTime(QDate(2026, 12, 9), QTime(23, 59, 30)));
+        writeSettings(1, 10, {{"许错遍数", "2"}});
+        Form3& window = open();
+        QVERIFY(errorRows().isEmpty());
+        answer(window, QStringLiteral("hello"));
+        answer(window, QStringLiteral("ho"));
+        answer(window, QStringLiteral("ho"));
+        answer(window, QStringLiteral("hi"));
+        QTest::mouseClick(window.Check4, Qt::LeftButton);
+        window.Text4->setText(QStringLiteral("4.5"));
+        clock.advance(60'000);
+
+        ModalWatch table;
+        table.arm();
+        window.close();
+        QVERIFY(!forms().existing<Form3>());
+        QVERIFY(table.shown);
+        QCOMPARE(
+            table.summary.split(u'\n').mid(0, 4),
+            (QStringList{"共有：10个单词", "错误：1个单词", "正确率：90.00%", "速度：3个/分钟"}));
+
+        ScoreOwner = CurrentUser;
+        ScoreMode = QStringLiteral("ggmk");
+        const QStringList records = ScoreRecords();
+        QCOMPARE(records.size(), 1);
+        const ScoreFields fields = parseScoreRecord(records.first());
+        QCOMPARE(fields.course, QStringLiteral("小学第一册(旧版)"));
+        QCOMPARE(fields.speed, QStringLiteral("3"));
+        QCOMPARE(fields.accuracy, QStringLiteral("90"));
+
+        const QStringList stored{
+            ReadSetting(kSection, "显示中文"), ReadSetting(kSection, "打乱次序"),
+            ReadSetting(kSection, "英语读音"), ReadSetting(kSection, "显示提示"),
+            ReadSetting(kSection, "许错遍数"), ReadSetting(kSection, "隔读秒数")};
+        QCOMPARE(stored, (QStringList{"1", "0", "1", "0", "2", "4.5"}));
+        QVERIFY(forms().mainWindow().isVisible());
+
+        // Opened again, the options are as they were left.
+        Form3& again = open();
+        QVERIFY(!again.Check4->isChecked() && !again.Label3->isVisible());
+        QCOMPARE(again.Text4->text(), QStringLiteral("4.5"));
+        QVERIFY(errorRows().isEmpty());
+    }
+
+    void closingAtOnceWithoutMissesShowsNoTable() {
+        installManualClock(QDateTime(QDate(2026, 12, 9), QTime(9, 0)));
+        writeSettings(1, 4);
+        Form3& window = open();
+        ModalWatch table;
+        table.arm();
+        window.close();
+        QCoreApplication::processEvents();
+        QVERIFY(!table.shown);
+        ScoreOwner = CurrentUser;
+        ScoreMode = QStringLiteral("ggmk");
+        const ScoreFields fields = parseScoreRecord(ScoreRecords().value(0));
+        // One word shown in less than a second counts as a second.
+        QCOMPARE(fields.speed, QStringLiteral("60"));
+        QCOMPARE(fields.accuracy, QStringLiteral("100"));
+    }
+
+    void theTableAndTheCurveHoldTheReadingBack() {
+        installManualClock(QDateTime(QDate(2026, 12, 9), QTime(9, 0)));
+        writeSettings(6, 8, {{"许错遍数", "1"}});
+        Form3& window = open();
+        answer(window, QStringLiteral("Mis"));
+        ModalWatch table;
+        table.arm();
+        QTest::mouseClick(window.Command12, Qt::LeftButton);
+        QVERIFY(table.shown);
+        QCOMPARE(table.summary.split(u'\n').mid(0, 3),
+                 (QStringList{"共有：3个单词", "错误：1个单词", "正确率：66.67%"}));
+        QVERIFY(!window.Timer1->Enabled());
+        QCOMPARE(window.focusWidget(), window.Text2);
+        QTest::mouseClick(window.Command7, Qt::LeftButton);
+        QVERIFY(window.Timer1->isTicking());
+
+        QTest::mouseClick(window.Command8, Qt::LeftButton);
+        QVERIFY(!window.Timer1->Enabled());
+        QVERIFY(forms().existing<Form10>() && forms().existing<Form10>()->isVisible());
+        QCOMPARE(ScoreMode, QStringLiteral("ggmk"));
     }
 };
 
