@@ -1,7 +1,9 @@
+#include <QAction>
 #include <QCheckBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -17,10 +19,12 @@
 #include "platform/window_timer.h"
 #include "shell/form6_main.h"
 #include "shell/form_registry.h"
+#include "shell/navigation.h"
 #include "shell/session.h"
 #include "shell/user_settings.h"
 #include "study/form10_statistics.h"
 #include "study/form3_consolidation.h"
+#include "study/form8_first_learn.h"
 #include "study/score_log.h"
 #include "study/score_record.h"
 
@@ -494,6 +498,61 @@ class ConsolidationWindowTest : public QObject {
         QVERIFY(!window.Timer1->Enabled());
         QVERIFY(forms().existing<Form10>() && forms().existing<Form10>()->isVisible());
         QCOMPARE(ScoreMode, QStringLiteral("ggmk"));
+    }
+
+    // The main window's toolbar opens the test; its own button and menu item
+    // do nothing there; leaving for first-learn saves its options, and the
+    // study menu brings it back with them.
+    void reachedFromEveryDoorAndLeftForAnother() {
+        writeSettings(1, 4);
+        Form6& main = forms().form<Form6>();
+        Form2& library = forms().form<Form2>();
+        main.show();
+        main.navigation->button(QStringLiteral("t4"))->trigger();
+        Form3* window = forms().existing<Form3>();
+        QVERIFY(window && window->isVisible());
+        QVERIFY(!main.isVisible());
+        QVERIFY(!window->navigation->mnustrong->isEnabled());
+        window->navigation->button(QStringLiteral("t4"))->trigger();
+        QCOMPARE(forms().existing<Form3>(), window);
+        QVERIFY(window->isVisible());
+
+        QTest::mouseClick(window->Check2, Qt::LeftButton);
+        window->navigation->button(QStringLiteral("t2"))->trigger();
+        QVERIFY(!forms().existing<Form3>());
+        QVERIFY(forms().existing<Form8>() && forms().existing<Form8>()->isVisible());
+        QCOMPARE(ReadSetting(kSection, "打乱次序"), QStringLiteral("1"));
+        QVERIFY(!main.isVisible());
+
+        forms().existing<Form8>()->navigation->mnustrong->trigger();
+        QVERIFY(!forms().existing<Form8>());
+        window = forms().existing<Form3>();
+        QVERIFY(window && window->isVisible() && window->Check2->isChecked());
+
+        // The library window's 回忆单词 hides it and opens the test.
+        window->close();
+        QVERIFY(main.isVisible());
+        main.navigation->button(QStringLiteral("t1"))->trigger();
+        QVERIFY(library.isVisible());
+        library.Command2->click();
+        QVERIFY(!library.isVisible());
+        QVERIFY(forms().existing<Form3>() && forms().existing<Form3>()->isVisible());
+    }
+
+    // Its own tool menu opens the organizer over it, as the main window's does.
+    void theToolMenuOpensTheOrganizer() {
+        writeSettings(1, 4);
+        Form3& window = open();
+        QCOMPARE(window.mnutool->actions(), (QList<QAction*>{window.mnuzl, window.mnudialogue}));
+        QString opened;
+        QTimer::singleShot(0, [&opened] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened = modal->windowTitle();
+                modal->close();
+            }
+        });
+        window.mnuzl->trigger();
+        QVERIFY(opened.startsWith(QStringLiteral("整理个人词库")));
     }
 };
 
