@@ -74,6 +74,8 @@ QLabel* hintLine(const QString& text = {}) {
     QFont font = line->font();
     font.setPointSize(10);
     line->setFont(font);
+    // An empty line keeps its height, so line 3 stays line 3.
+    line->setMinimumHeight(QFontMetrics(font).height() + 2);
     return line;
 }
 
@@ -148,7 +150,7 @@ void Form3::buildControls() {
     card->addWidget(Text1, 0, 1);
     card->addWidget(Label5, 1, 0);
     card->addWidget(Text2, 1, 1);
-    card->addWidget(Label6, 2, 0, Qt::AlignTop);
+    card->addWidget(Label6, 2, 0, Qt::AlignRight | Qt::AlignTop);
     auto* lines = new QVBoxLayout;
     lines->setSpacing(4);
     for (QLabel* line : {Label3, Label1, Label2}) lines->addWidget(line);
@@ -174,7 +176,6 @@ void Form3::buildControls() {
     // Whatever input method is active, the word arrives as the keys typed
     // it: no capital put first, no word guessed or corrected.
     Text2->setInputMethodHints(Qt::ImhNoAutoUppercase | Qt::ImhNoPredictiveText);
-    Label6->setMinimumHeight(Label3->sizeHint().height());
 
     // The options, the two numbers and the buttons in a column at the right.
     auto* side = new QVBoxLayout;
@@ -243,7 +244,7 @@ void Form3::buildControls() {
     connect(Timer1, &platform::WindowTimer::Timer, this, &Form3::Timer1_Timer);
     connect(Text3, &QLineEdit::textChanged, this, &Form3::Text3_Change);
 
-    client->setFixedSize(client->sizeHint().expandedTo(QSize(680, 330)));
+    client->setFixedSize(client->sizeHint().expandedTo(QSize(720, 330)));
     setFixedSize(sizeHint());
     centerOnScreen(*this);
 }
