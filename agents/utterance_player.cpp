@@ -1,15 +1,19 @@
 #include "agents/utterance_player.h"
 
-#include <QAudioDevice>
 #include <QAudioFormat>
-#include <QAudioSink>
-#include <QMediaDevices>
+
+#include <utility>
 
 namespace tawen {
 
+PlaybackReports& playbackReports() {
+    static PlaybackReports reports;
+    return reports;
+}
+
 UtterancePlayer::UtterancePlayer(QObject* parent) : QObject(parent) {}
 
-UtterancePlayer::~UtterancePlayer() { delete sink_; }
+UtterancePlayer::~UtterancePlayer() = default;
 
 void UtterancePlayer::enqueue(quint64 utterance, const espeak::Pcm& pcm) {
     waiting_.push_back({utterance, pcm});
@@ -17,10 +21,7 @@ void UtterancePlayer::enqueue(quint64 utterance, const espeak::Pcm& pcm) {
 }
 
 void UtterancePlayer::interrupt() {
-    if (playing_) {
-        releaseSink();
-        emit finished(*std::exchange(playing_, std::nullopt));
-    }
+    if (playing_) finishCurrent();
     while (!waiting_.empty()) {
         const quint64 utterance = waiting_.front().utterance;
         waiting_.pop_front();
@@ -29,40 +30,48 @@ void UtterancePlayer::interrupt() {
 }
 
 void UtterancePlayer::playNext() {
+    starting_ = true;
     while (!playing_ && !waiting_.empty()) {
         Item item = std::move(waiting_.front());
         waiting_.pop_front();
         playing_ = item.utterance;
         if (item.pcm.samples.isEmpty()) {
             finishCurrent();
-            continue;
+        } else {
+            // A sink that will not start ends the utterance before start
+            // returns; the loop then goes on to the next one.
+            startSink(item.pcm);
         }
-
-        QAudioFormat format;
-        format.setSampleRate(item.pcm.sampleRate);
-        format.setChannelCount(1);
-        format.setSampleFormat(QAudioFormat::Int16);
-        // A new sink for every utterance follows the learner's current default
-        // output. It has no parent: Qt gives a sink's inner device the same
-        // parent, and deleting the parent would then delete that device twice.
-        sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format);
-        connect(sink_, &QAudioSink::stateChanged, this, &UtterancePlayer::onStateChanged);
-        buffer_.setData(item.pcm.samples);
-        buffer_.open(QIODevice::ReadOnly);
-        sink_->start(&buffer_);
-        if (sink_->error() != QAudio::NoError) finishCurrent();
     }
+    starting_ = false;
 }
 
-void UtterancePlayer::onStateChanged(QAudio::State state) {
-    // Idle: the samples have all gone to the output. Stopped with an error: the
-    // output failed or vanished; the utterance ends either way.
-    const bool ended = state == QAudio::IdleState ||
-                       (state == QAudio::StoppedState && sink_->error() != QAudio::NoError);
-    if (ended && playing_) {
-        finishCurrent();
-        playNext();
-    }
+void UtterancePlayer::startSink(const espeak::Pcm& pcm) {
+    QAudioFormat format;
+    format.setSampleRate(pcm.sampleRate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    // A new sink for every utterance follows the learner's current default output.
+    sink_ = platform::openSoundSink(format);
+    connect(sink_.get(), &platform::SoundSink::drained, this, &UtterancePlayer::onDrained);
+    connect(sink_.get(), &platform::SoundSink::failed, this, &UtterancePlayer::onFailed);
+    buffer_.setData(pcm.samples);
+    buffer_.open(QIODevice::ReadOnly);
+    sink_->start(&buffer_);
+}
+
+void UtterancePlayer::onDrained() {
+    if (!playing_) return;
+    emit playbackReports().played(*playing_);
+    finishCurrent();
+    if (!starting_) playNext();
+}
+
+void UtterancePlayer::onFailed() {
+    if (!playing_) return;
+    emit playbackReports().failed(*playing_);
+    finishCurrent();
+    if (!starting_) playNext();
 }
 
 void UtterancePlayer::finishCurrent() {
@@ -75,9 +84,7 @@ void UtterancePlayer::releaseSink() {
     // The sink may be the sender of the signal being handled: stop listening
     // and delete it once control has left it.
     sink_->disconnect(this);
-    sink_->stop();
-    sink_->deleteLater();
-    sink_ = nullptr;
+    sink_.release()->deleteLater();
     buffer_.close();
 }
 

@@ -48,7 +48,6 @@ Form13::Form13(QWidget* parent)
 }
 
 void Form13::buildControls() {
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     for (QWidget* control : std::initializer_list<QWidget*>{ListView1, Command1, Command2, Command6,
                                                             Command7, Command3, Command4, Command5})
         control->setParent(this);

@@ -37,7 +37,6 @@ Form4::Form4()
 void Form4::buildControls() {
     // Above the test window that opened it, and above anything else.
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     for (QWidget* control :
          std::initializer_list<QWidget*>{ListView1, Frame1, Command2, Command3, Command1})
         control->setParent(this);

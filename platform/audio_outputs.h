@@ -1,23 +1,46 @@
 #pragma once
 
+#include <QAudioFormat>
+#include <QObject>
+
 #include <memory>
+
+class QIODevice;
 
 namespace platform {
 
-// How many sound outputs the system offers; without one nothing can be heard.
+// One stream of samples on the default sound output.
+class SoundSink : public QObject {
+    Q_OBJECT
+
+  public:
+    // Plays the source to its end. A sink that cannot start may report
+    // failed() before start returns.
+    virtual void start(QIODevice* source) = 0;
+
+  signals:
+    void drained();  // every sample has gone to the output
+    void failed();   // the output would not open, or was lost while playing
+};
+
+// The sound outputs of the system: how many there are (without one nothing can
+// be heard) and a sink on the default one.
 class AudioOutputs {
   public:
     virtual ~AudioOutputs() = default;
     virtual int count() const = 0;
+    virtual std::unique_ptr<SoundSink> openSink(const QAudioFormat& format) const;
 };
 
-// The outputs of the desktop's sound server.
+// The outputs of the desktop's sound server, counted anew at every question:
+// a server that stopped or an output unplugged since the last one counts.
 class SystemAudioOutputs final : public AudioOutputs {
   public:
     int count() const override;
 };
 
 int audioOutputCount();
+std::unique_ptr<SoundSink> openSoundSink(const QAudioFormat& format);
 void installAudioOutputs(std::unique_ptr<AudioOutputs> replacement);
 
 }  // namespace platform

@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "platform/seam.h"
+
 namespace platform {
 
 QString locateProgram(const QString& name) {
@@ -15,11 +17,21 @@ QString locateProgram(const QString& name) {
     return QStandardPaths::findExecutable(name);
 }
 
-bool startProgram(const QString& name, const QStringList& arguments) {
+bool SystemLauncher::startProgram(const QString& name, const QStringList& arguments) {
     const QString path = locateProgram(name);
     return !path.isEmpty() && QProcess::startDetached(path, arguments);
 }
 
-bool openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool SystemLauncher::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+bool startProgram(const QString& name, const QStringList& arguments) {
+    return seamSlot<Launcher, SystemLauncher>()->startProgram(name, arguments);
+}
+
+bool openUrl(const QUrl& url) { return seamSlot<Launcher, SystemLauncher>()->openUrl(url); }
+
+void installLauncher(std::unique_ptr<Launcher> replacement) {
+    seamSlot<Launcher, SystemLauncher>() = std::move(replacement);
+}
 
 }  // namespace platform

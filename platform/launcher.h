@@ -4,16 +4,36 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <memory>
+
 namespace platform {
+
+// What leaves the program for the desktop: starting another program and
+// opening a link. Tests stand in for it, so that no real browser or restarter
+// is ever started by them.
+class Launcher {
+  public:
+    virtual ~Launcher() = default;
+    // Starts the program detached from this one; false when it cannot be started.
+    virtual bool startProgram(const QString& name, const QStringList& arguments) = 0;
+    // Opens a web or mail link with the desktop's handler; false when none takes it.
+    virtual bool openUrl(const QUrl& url) = 0;
+};
+
+// Programs found beside the running executable first, then along PATH; links
+// opened by the desktop's own handlers.
+class SystemLauncher final : public Launcher {
+  public:
+    bool startProgram(const QString& name, const QStringList& arguments) override;
+    bool openUrl(const QUrl& url) override;
+};
 
 // The full path of a program named without a directory: beside the running
 // executable first, then along PATH. Empty when there is none.
 QString locateProgram(const QString& name);
 
-// Starts the program detached from this one; false when it cannot be started.
 bool startProgram(const QString& name, const QStringList& arguments = {});
-
-// Opens a web or mail link with the desktop's handler; false when none takes it.
 bool openUrl(const QUrl& url);
+void installLauncher(std::unique_ptr<Launcher> replacement);
 
 }  // namespace platform

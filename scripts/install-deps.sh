@@ -6,10 +6,11 @@ SUDO=""
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends \
-  build-essential cmake ninja-build pkg-config clang-format \
+  build-essential cmake ninja-build pkg-config clang clang-format \
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev \
   libespeak-ng-dev espeak-ng espeak-ng-data \
   libbenchmark-dev libssl-dev libx11-dev libxtst-dev \
   fonts-noto-cjk fonts-sil-doulos fonts-liberation2 fonts-comic-neue \
+  fonts-arphic-ukai fonts-dejavu-core \
   xvfb xauth xdotool x11-utils imagemagick \
-  pulseaudio pulseaudio-utils
+  pulseaudio pulseaudio-utils libpulse-dev procps

@@ -2,6 +2,7 @@
 # Installs what is needed, builds, and runs every test.
 set -eu
 cd "$(dirname "$0")/.."
+. ./scripts/utf8-locale.sh
 ./scripts/install-deps.sh
 ./scripts/build.sh
 cd build

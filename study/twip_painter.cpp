@@ -1,5 +1,6 @@
 #include "study/twip_painter.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -17,17 +18,18 @@ int toPixels(int twips) {
 
 QPoint toPixels(QPoint twips) { return {toPixels(twips.x()), toPixels(twips.y())}; }
 
+// The program's own face, sized to fill a printed line.
+QFont pictureFont() {
+    QFont face;
+    face.setPixelSize(platform::twipsToPixels(TwipPainter::kLineHeight));
+    return face;
+}
+
 }  // namespace
 
 TwipPainter::TwipPainter(QPainter& painter) : painter_(painter) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setFont(font());
-}
-
-QFont TwipPainter::font() {
-    QFont face;
-    face.setPixelSize(platform::twipsToPixels(kLineHeight));
-    return face;
+    painter_.setFont(pictureFont());
 }
 
 int TwipPainter::width(const QString& text) const {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
+#include <QList>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -34,8 +34,6 @@ class TwipPainter {
 
     // Fills the picture of the given size with its background.
     void clear(QSize twips);
-
-    static QFont font();
 
   private:
     QPainter& painter_;

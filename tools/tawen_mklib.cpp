@@ -1,6 +1,6 @@
 // tawen-mklib: makes word library files from plaintext and reads them back.
 //
-//   tawen-mklib encode [--key NAME] PLAINTEXT LIBRARY
+//   tawen-mklib encode [--key NAME] [--from ENCODING] PLAINTEXT LIBRARY
 //   tawen-mklib decode [--key NAME] LIBRARY PLAINTEXT
 //   tawen-mklib list [--key NAME] [--count] LIBRARY
 
@@ -8,15 +8,16 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <string_view>
 
 #include "library/library_cipher.h"
 #include "library/library_files.h"
+#include "platform/atomic_file.h"
 #include "tools/course_source.h"
 
 namespace {
@@ -25,11 +26,13 @@ using tawen::LibraryCipher;
 
 const char* const Usage =
     "用法：\n"
-    "  tawen-mklib encode [--key 密钥] 明文文件 词库文件    把明文（GB18030 或 UTF-8）加密成词库\n"
+    "  tawen-mklib encode [--key 密钥] [--from 编码] 明文文件 词库文件    把明文加密成词库\n"
     "  tawen-mklib decode [--key 密钥] 词库文件 明文文件    把词库解密回明文\n"
     "  tawen-mklib list [--key 密钥] [--count] 词库文件     "
     "按程序读取的方式列出每行（或只列行数）\n"
     "密钥：course（课程词库，默认）、personal（个人生词库）、backup（生词库备份）\n"
+    "编码：gb18030（默认）或 utf-8；以 UTF-8 字节顺序标记开头的明文总按 UTF-8 读取。\n"
+    "明文中 CR LF 或单独的 CR 结束一行；单独的 LF 属于字段内容，原样保留。\n"
     "list 每行为：行号、单词、解释、音标，以制表符分隔；字段中的制表符、换行和反斜杠写作 "
     "\\t、\\n、\\\\。\n";
 
@@ -42,6 +45,7 @@ struct Failure {
 struct Options {
     QString command;
     std::string_view key = LibraryCipher::CourseKey;
+    tawen::SourceEncoding encoding = tawen::SourceEncoding::Gb18030;
     bool countOnly = false;
     QStringList files;
 };
@@ -57,6 +61,12 @@ std::string_view keyNamed(const QString& name) {
     return found->second;
 }
 
+tawen::SourceEncoding encodingNamed(const QString& name) {
+    const std::optional<tawen::SourceEncoding> encoding = tawen::sourceEncodingNamed(name);
+    if (!encoding) throw Failure{QStringLiteral("未知的编码：%1").arg(name), true};
+    return *encoding;
+}
+
 Options parseOptions(QStringList args) {
     if (args.isEmpty()) throw Failure{QStringLiteral("缺少命令"), true};
     Options options;
@@ -66,6 +76,9 @@ Options parseOptions(QStringList args) {
         if (arg == QLatin1String("--key")) {
             if (args.isEmpty()) throw Failure{QStringLiteral("--key 后缺少密钥名"), true};
             options.key = keyNamed(args.takeFirst());
+        } else if (arg == QLatin1String("--from") && options.command == QLatin1String("encode")) {
+            if (args.isEmpty()) throw Failure{QStringLiteral("--from 后缺少编码名"), true};
+            options.encoding = encodingNamed(args.takeFirst());
         } else if (arg == QLatin1String("--count") && options.command == QLatin1String("list")) {
             options.countOnly = true;
         } else if (arg.startsWith(QLatin1String("--"))) {
@@ -100,9 +113,8 @@ QByteArray readWhole(const QString& path) {
 
 // Written whole or not at all, so a failed build step leaves no half file.
 void writeWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        throw Failure{QStringLiteral("无法写入文件：%1（%2）").arg(path, file.errorString())};
+    if (!platform::writeFileAtomically(path, bytes)) {
+        throw Failure{QStringLiteral("无法写入文件：%1").arg(path)};
     }
 }
 
@@ -114,7 +126,12 @@ QByteArray readLibrary(const Options& options) {
 }
 
 void encode(const Options& options) {
-    QByteArray plaintext = tawen::toLibraryPlaintext(readWhole(options.files[0]));
+    const std::optional<QByteArray> converted =
+        tawen::toLibraryPlaintext(readWhole(options.files[0]), options.encoding);
+    if (!converted) {
+        throw Failure{QStringLiteral("明文文件不是有效的 UTF-8 文本：%1").arg(options.files[0])};
+    }
+    QByteArray plaintext = *converted;
     if (plaintext.isEmpty()) {
         throw Failure{QStringLiteral("明文文件是空的：%1").arg(options.files[0])};
     }

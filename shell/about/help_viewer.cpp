@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "platform/launcher.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "shell/form_registry.h"
@@ -16,7 +17,17 @@ namespace tawen {
 
 HelpViewer::HelpViewer() : Browser(new QTextBrowser(this)) {
     setWindowTitle(QStringLiteral("塔文英语单词 帮助"));
-    Browser->setOpenExternalLinks(true);
+    // The pages' own links are followed here; a link to the outside goes to
+    // the desktop's browser or mail program.
+    Browser->setOpenLinks(false);
+    connect(Browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+        const QUrl target = Browser->source().resolved(link);
+        if (target.isLocalFile()) {
+            Browser->setSource(target);
+        } else {
+            platform::openUrl(target);
+        }
+    });
     Browser->setSource(QUrl::fromLocalFile(helpIndexPath()));
     setCentralWidget(Browser);
 

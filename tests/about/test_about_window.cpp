@@ -1,13 +1,14 @@
-#include <QDesktopServices>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
+#include "fakes/recording_launcher.h"
 #include "fakes/recording_prompt.h"
 #include "platform/twips.h"
 #include "shell/about/form12_about.h"
 #include "shell/about/links.h"
+#include "shell/fonts.h"
 
 using namespace tawen;
 using platform::twipsToPixels;
@@ -18,17 +19,23 @@ const QString kTyped = QStringLiteral("欢迎使用\n塔文英语单词(Tawen)\n
 
 QColor textColour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
 
+// The most yellowish pixels in any one row of the label at or below y (the
+// edges of thin strokes are blended with the black).
+int widestYellowRowFrom(QLabel* label, int y) {
+    const QImage image = label->grab().toImage();
+    int widest = 0;
+    for (int row = y; row < image.height(); ++row) {
+        int count = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, row);
+            count += qRed(pixel) > 128 && qGreen(pixel) > 128 && qBlue(pixel) < 64;
+        }
+        widest = std::max(widest, count);
+    }
+    return widest;
+}
+
 }  // namespace
-
-// Stands in for the desktop's browser and mail program.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-  public:
-    QList<QUrl> opened;
-
-  public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 // Plays the about window's animation tick by tick, as its timers would, and
 // presses its links as a learner does.
@@ -60,6 +67,43 @@ class AboutWindowTest : public QObject {
     }
 
   private slots:
+    // The faces the program maps its design fonts to, as at start-up.
+    void initTestCase() { installFonts(); }
+
+    // No link pressed here may reach a real browser or mail program.
+    void init() { installRecordingLauncher(); }
+
+    // 仿宋_GB2312 is drawn in a Kai face whose lines are short enough for the
+    // welcome, the title and the rule of dashes to show whole in the label.
+    void theTypedLinesAllShowInAKaiFace() {
+        Form12 window;
+        tick(window, 58);
+        QCOMPARE(window.Label1->text(), kTyped);
+        QCOMPARE(QFontInfo(window.Label1->font()).family(), QStringLiteral("AR PL UKai CN"));
+        const QFontMetrics metrics(window.Label1->font());
+        const QRect label = window.Label1->contentsRect();
+        const QRect needed = metrics.boundingRect(label, int(window.Label1->alignment()), kTyped);
+        QVERIFY2(
+            label.contains(needed),
+            qPrintable(
+                QStringLiteral("%1 px of text in %2 px").arg(needed.height()).arg(label.height())));
+        // The rule is drawn: a long row of yellow below the title line.
+        QVERIFY(widestYellowRowFrom(window.Label1, 2 * metrics.lineSpacing()) > 60);
+
+        // So are the phrases of the cycle, a point larger, each where it ends.
+        finishTyping(window);
+        int ticks = 0;
+        for (const int last : {124, 174, 229, 284}) {
+            cycle(window, last + 1 - ticks);
+            ticks = last + 1;
+            QCOMPARE(window.Label1->font().pointSize(), 13);
+            const QRect phrase =
+                QFontMetrics(window.Label1->font())
+                    .boundingRect(label, int(window.Label1->alignment()), window.Label1->text());
+            QVERIFY2(label.contains(phrase), qPrintable(window.Label1->text()));
+        }
+    }
+
     void typingComesOneStepAtATime() {
         Form12 window;
         QVERIFY(window.Timer1->isActive());
@@ -190,26 +234,22 @@ class AboutWindowTest : public QObject {
     }
 
     void linksOpenTheirTargetOnceAndTurnGreenAgain() {
-        UrlRecorder browser;
-        QDesktopServices::setUrlHandler("https", &browser, "open");
-        QDesktopServices::setUrlHandler("mailto", &browser, "open");
+        RecordingLauncher& desktop = installRecordingLauncher();
         Form12 window;
         playFirstRound(window);
 
         QTest::mousePress(window.Label3, Qt::LeftButton);
         QCOMPARE(textColour(window.Label3), QColor(128, 255, 128));
-        QVERIFY(browser.opened.isEmpty());
+        QVERIFY(desktop.urls.isEmpty());
         QTest::mouseRelease(window.Label3, Qt::LeftButton);
         QCOMPARE(textColour(window.Label3), QColor(0, 128, 0));
-        QCOMPARE(browser.opened, QList<QUrl>{QUrl(kHomePage)});
+        QCOMPARE(desktop.urls, QList<QUrl>{QUrl(kHomePage)});
 
         click(window.Label4);
         QCOMPARE(textColour(window.Label4), QColor(0, 128, 0));
-        QCOMPARE(browser.opened.size(), 2);
-        QCOMPARE(browser.opened.last(), QUrl(QStringLiteral("mailto:") + kAuthorMail));
-
-        QDesktopServices::unsetUrlHandler("https");
-        QDesktopServices::unsetUrlHandler("mailto");
+        QCOMPARE(desktop.urls.size(), 2);
+        QCOMPARE(desktop.urls.last(), QUrl(QStringLiteral("mailto:") + kAuthorMail));
+        QVERIFY(desktop.programs.isEmpty());
     }
 
     void pointerOverTheBackgroundResetsTheMailLink() {
@@ -226,6 +266,8 @@ class AboutWindowTest : public QObject {
 
     void aLinkWithNoProgramToOpenItSaysWhereToGo() {
         RecordingPrompt& prompt = installRecordingPrompt();
+        RecordingLauncher& desktop = installRecordingLauncher();
+        desktop.works = false;
         Form12 window;
         playFirstRound(window);
         click(window.Label3);
@@ -235,6 +277,7 @@ class AboutWindowTest : public QObject {
         QVERIFY(prompt.messages[0].text.contains(kHomePage));
         QCOMPARE(prompt.messages[1].title, QStringLiteral("错误提示"));
         QVERIFY(prompt.messages[1].text.contains(kAuthorMail));
+        QCOMPARE(desktop.urls.size(), 2);
     }
 
     void everyOpeningStartsFromTheBeginning() {

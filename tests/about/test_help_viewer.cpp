@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 
+#include "fakes/recording_launcher.h"
 #include "fakes/recording_prompt.h"
 #include "fakes/temp_root.h"
 #include "shell/about/help_viewer.h"
@@ -134,6 +135,29 @@ class HelpViewerTest : public QObject {
 
         browser->backward();
         QCOMPARE(browser->verticalScrollBar()->value(), 0);
+    }
+
+    void aLinkToTheOutsideGoesToTheDesktop() {
+        RecordingLauncher& desktop = installRecordingLauncher();
+        QDir().mkpath(root_->path("help"));
+        QFile page(root_->path("help/index.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write(
+            "<html><body><p><a href=\"https://tawen.example.org/words\">home</a></p>"
+            "</body></html>");
+        page.close();
+        showHelp(HelpFocus::Take);
+        QTextBrowser* browser = viewer().Browser;
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer()));
+        const QUrl shown = browser->source();
+        const QList<Link> links = linksOf(*browser->document());
+        QCOMPARE(links.size(), 1);
+        QTextCursor cursor(browser->document());
+        cursor.setPosition(links[0].position + 1);
+        QTest::mouseClick(browser->viewport(), Qt::LeftButton, {},
+                          browser->cursorRect(cursor).center());
+        QCOMPARE(desktop.urls, QList<QUrl>{QUrl("https://tawen.example.org/words")});
+        QCOMPARE(browser->source(), shown);
     }
 
     void askingAgainBringsTheSameWindowForward() {

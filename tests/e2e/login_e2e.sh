@@ -41,11 +41,7 @@ xdotool windowfocus --sync "$main"
 xdotool key alt+u
 sleep 0.3
 xdotool key c
-for _ in $(seq 1 50); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$app_pid" 2>/dev/null && fail "the program did not end for the change of user"
+wait_ended "$app_pid" || fail "the program did not end within 5 s for the change of user"
 login=$(wait_window '^用户登录$') || fail "no login window after changing user"
 app_pid=$(pgrep -f "^$root/tawen" | head -n 1)
 [ -n "$app_pid" ] || fail "vexo started no tawen"

@@ -2,7 +2,11 @@
 # portable copy of the built program in a temporary root.
 #   start_display; install_copy <stage dir>; ... ; (cleanup runs on exit)
 
+# Window titles are Chinese: xdotool matches them only in a UTF-8 locale.
+. "$(dirname "$0")/../../scripts/utf8-locale.sh"
+
 root=""
+display_file=""
 xvfb_pid=""
 app_pid=""
 
@@ -10,6 +14,7 @@ cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     [ -n "$root" ] && rm -rf "$root"
+    [ -n "$display_file" ] && rm -f "$display_file"
 }
 trap cleanup EXIT
 
@@ -18,21 +23,23 @@ fail() {
     exit 1
 }
 
+# Xvfb picks a free display itself and names it, so two runs on one machine
+# never meet on the same display.
 start_display() {
-    for n in $(seq 91 160); do
-        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            DISPLAY=":$n"
-            break
-        fi
-    done
-    export DISPLAY
-    Xvfb "$DISPLAY" -screen 0 1280x800x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+    display_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp \
+        3>"$display_file" >/dev/null 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 1 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
+    for _ in $(seq 1 100); do
+        if [ -s "$display_file" ]; then
+            DISPLAY=":$(head -n 1 "$display_file")"
+            export DISPLAY
+            xdpyinfo >/dev/null 2>&1 && return 0
+        fi
+        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb ended before it opened a display"
         sleep 0.1
     done
-    fail "Xvfb did not start on $DISPLAY"
+    fail "Xvfb opened no display within 10 s"
 }
 
 install_copy() {
@@ -42,12 +49,33 @@ install_copy() {
     mkdir -p "$root/User" "$root/system"
 }
 
-# Waits for a window whose title is $1 and prints its id.
+# Waits for a window whose title matches $1 and prints its id; fails at once,
+# saying so, when none has come within 20 s.
 wait_window() {
-    timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1
+    # Polled rather than "search --sync": xdotool gives up at once when a
+    # window it is looking at closes meanwhile (the login window making way
+    # for the main window).
+    for _ in $(seq 1 200); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+        if [ -n "$found" ]; then
+            echo "$found"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no window titled '$1' appeared within 20 s"
 }
 
 screenshot() {
     mkdir -p "$(dirname "$1")"
     import -window root "$1"
+}
+
+# Waits up to 5 s for process $1 to end; fails when it is still running.
+wait_ended() {
+    for _ in $(seq 1 50); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
 }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "fakes/recording_launcher.h"
 #include "fakes/recording_prompt.h"
 #include "fakes/recording_speech.h"
 #include "fakes/temp_root.h"
@@ -20,12 +21,15 @@ class FixedAudioOutputs final : public platform::AudioOutputs {
 };
 
 // What a window test stands on: a program root of its own holding the courses
-// the build made, one sound output, and recording fakes for messages and
-// speech. Nothing reaches the screen's owner or the speakers.
+// the build made, one sound output, and recording fakes for messages,
+// speech and program starts. Nothing reaches the screen's owner, the speakers,
+// a browser or a restarter.
 class Desktop {
   public:
     explicit Desktop(int audioOutputs = 1)
-        : prompt(installRecordingPrompt()), speech(installRecordingSpeech()) {
+        : prompt(installRecordingPrompt()),
+          speech(installRecordingSpeech()),
+          launcher(installRecordingLauncher()) {
         platform::installAudioOutputs(std::make_unique<FixedAudioOutputs>(audioOutputs));
         tawen::registerWindows();
         const QDir shipped(QStringLiteral(TAWEN_STAGE_DIR "/Word"));
@@ -36,4 +40,5 @@ class Desktop {
     TempRoot root;
     RecordingPrompt& prompt;
     RecordingSpeech& speech;
+    RecordingLauncher& launcher;
 };

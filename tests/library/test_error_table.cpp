@@ -79,7 +79,6 @@ class ErrorTableTest : public QObject {
     void init() {
         desktop_ = std::make_unique<Desktop>();
         CurrentUser = QStringLiteral("tester");
-        SettingsPath = settingsPathFor(CurrentUser);
         writeDefaultSettings();
     }
 
@@ -188,6 +187,17 @@ class ErrorTableTest : public QObject {
         QCOMPARE(desktop_->root.read(libraryFile_), before);
         QVERIFY(table.isVisible());
         QVERIFY(listsPersonalRow(forms().form<Form2>()));
+    }
+
+    void aLibraryThatCannotBeReadIsNotReplacedByTheNewWords() {
+        QDir(desktop_->root.path("Word")).mkdir("Usertester.twn");
+        Form4& table = afterATest({{"apple", "苹果", ""}});
+        QTest::mouseClick(table.Command3, Qt::LeftButton);
+        QCOMPARE(desktop_->prompt.messages.size(), 1);
+        QCOMPARE(desktop_->prompt.messages[0].title, QStringLiteral("错误提示"));
+        QVERIFY(desktop_->prompt.messages[0].text.contains(QStringLiteral("不能读入")));
+        QVERIFY(QFileInfo(desktop_->root.path(libraryFile_)).isDir());
+        QVERIFY(table.isVisible());
     }
 };
 

@@ -73,8 +73,9 @@ class MklibTest : public QObject {
   private slots:
     void encodeThenListGivesBackTheRows() {
         write("course.txt",
-              "apple#n. 苹果#/\xcb\x88\xc3\xa6pl/\n\nbook#书\ttab#/b\xca\x8ak/#extra\nlast");
-        QCOMPARE(mklib({"encode", path("course.txt"), path("course.twn")}).status, 0);
+              "apple#n. 苹果#/\xcb\x88\xc3\xa6pl/\r\n\r\nbook#书\ttab#/b\xca\x8ak/#extra\r\nlast");
+        QCOMPARE(
+            mklib({"encode", "--from", "utf-8", path("course.txt"), path("course.twn")}).status, 0);
         const Run listed = mklib({"list", path("course.twn")});
         QCOMPARE(listed.status, 0);
         QCOMPARE(QString::fromUtf8(listed.out), QStringLiteral("1\tapple\tn. 苹果\t/ˈæpl/\n"
@@ -86,15 +87,19 @@ class MklibTest : public QObject {
         QCOMPARE(counted.out, QByteArray("4\n"));
     }
 
-    // UTF-8 comes out as GB18030 and every line break as CR LF, so the program's
-    // own loader reads the file as a course.
-    void encodedCoursesAreGb18030WithCrLf() {
+    // UTF-8 comes out as GB18030; lines end where the program ends them (CR LF,
+    // a lone CR) and each ends with CR LF, while a lone LF stays inside its
+    // field. The program's own loader reads the file as a course.
+    void encodedCoursesAreGb18030WithTheProgramsLines() {
         write("utf8.txt",
-              QStringLiteral("abandon#放弃#/əˈbændən/\r\nable#能够的\rzoo#动物园\n").toUtf8());
-        QCOMPARE(mklib({"encode", "--key", "course", path("utf8.txt"), path("CET4.twn")}).status,
+              QStringLiteral("abandon#放弃#/əˈbændən/\r\nable#能够的\n有能力的\rzoo#动物园")
+                  .toUtf8());
+        QCOMPARE(mklib({"encode", "--key", "course", "--from", "UTF-8", path("utf8.txt"),
+                        path("CET4.twn")})
+                     .status,
                  0);
-        const QByteArray plaintext =
-            platform::encodeText(u"abandon#放弃#/əˈbændən/\r\nable#能够的\r\nzoo#动物园\r\n");
+        const QByteArray plaintext = platform::encodeText(
+            u"abandon#放弃#/əˈbændən/\r\nable#能够的\n有能力的\r\nzoo#动物园\r\n");
         QCOMPARE(plainRc4(read("CET4.twn"), "Q7vorTa"), plaintext);
 
         platform::setRoot(dir_.path());
@@ -103,15 +108,26 @@ class MklibTest : public QObject {
         QVERIFY(tawen::OpenCourse("CET4", table));
         QCOMPARE(table.wordCount(), 3);
         QCOMPARE(table.TextMatrix(1, 3), QStringLiteral("/əˈbændən/"));
+        QCOMPARE(table.TextMatrix(2, 2), QStringLiteral("能够的\n有能力的"));
     }
 
+    // GB18030 is the default and is never second-guessed, not even when its
+    // bytes happen to be valid UTF-8 (一专业 is D2BB D7A8 D2B5).
     void gb18030PlaintextIsKeptAsItIs() {
-        const QByteArray gb = platform::encodeText(u"苹果#apple\n书#book");
-        QVERIFY(QString::fromUtf8(gb).contains(QChar::ReplacementCharacter));  // not UTF-8
+        const QByteArray gb = platform::encodeText(u"one#一\r\nmajor#专业\nlf#一\r\n");
+        QVERIFY(!QString::fromUtf8(gb).contains(QChar::ReplacementCharacter));
         write("gb.txt", gb);
         QCOMPARE(mklib({"encode", "--key", "backup", path("gb.txt"), path("gb.bak")}).status, 0);
-        QCOMPARE(plainRc4(read("gb.bak"), "R3bilWo"),
-                 platform::encodeText(u"苹果#apple\r\n书#book\r\n"));
+        QCOMPARE(plainRc4(read("gb.bak"), "R3bilWo"), gb);
+        QCOMPARE(mklib({"encode", "--from", "gb18030", path("gb.txt"), path("gb.twn")}).status, 0);
+        QCOMPARE(plainRc4(read("gb.twn"), "Q7vorTa"), gb);
+    }
+
+    // A byte-order mark says UTF-8 whatever the option, and is not kept.
+    void aUtf8ByteOrderMarkMeansUtf8() {
+        write("marked.txt", "\xEF\xBB\xBF" + QStringLiteral("一#one\r\n").toUtf8());
+        QCOMPARE(mklib({"encode", path("marked.txt"), path("marked.twn")}).status, 0);
+        QCOMPARE(plainRc4(read("marked.twn"), "Q7vorTa"), platform::encodeText(u"一#one\r\n"));
     }
 
     void decodeReadsWhatAPlainRc4Wrote_data() {
@@ -144,6 +160,14 @@ class MklibTest : public QObject {
             << QStringList{"encode", "--fast", "@a", "@out"} << "未知的选项";
         QTest::newRow("--count is only for list")
             << QStringList{"decode", "--count", "@a", "@out"} << "未知的选项";
+        QTest::newRow("unknown encoding")
+            << QStringList{"encode", "--from", "big5", "@a", "@out"} << "未知的编码";
+        QTest::newRow("encoding without a name")
+            << QStringList{"encode", "@a", "@out", "--from"} << "缺少编码名";
+        QTest::newRow("--from is only for encode")
+            << QStringList{"decode", "--from", "utf-8", "@a", "@out"} << "未知的选项";
+        QTest::newRow("not UTF-8 as said")
+            << QStringList{"encode", "--from", "utf-8", "@gb.txt", "@out"} << "不是有效的 UTF-8";
         QTest::newRow("missing output name") << QStringList{"encode", "@a"} << "需要 2 个文件名";
         QTest::newRow("missing input file")
             << QStringList{"encode", "@nothing.txt", "@out"} << "找不到文件";
@@ -159,7 +183,8 @@ class MklibTest : public QObject {
         QFETCH(QStringList, arguments);  // "@name" is a file in the test's folder
         QFETCH(QString, message);
         write("empty", {});
-        write("long.txt", QByteArray("w\n").repeated(32767));
+        write("long.txt", QByteArray("w\r\n").repeated(32767));
+        write("gb.txt", platform::encodeText(u"苹果#apple\r\n"));
         for (QString& argument : arguments)
             if (argument.startsWith(u'@')) argument = path(argument.mid(1));
         const Run run = mklib(arguments);

@@ -87,7 +87,6 @@ class OrganizerTest : public QObject {
     void init() {
         desktop_ = std::make_unique<Desktop>();
         CurrentUser = QStringLiteral("tester");
-        SettingsPath = settingsPathFor(CurrentUser);
         writeDefaultSettings();
     }
 
@@ -191,6 +190,12 @@ class OrganizerTest : public QObject {
             const auto organizer = open();
             click(organizer->Command4);  // the dialog is cancelled
             QVERIFY(!QFile::exists(backup));
+            desktop_->prompt.fileAnswers << desktop_->root.path("no such folder/塔文单词.bak");
+            click(organizer->Command4);
+            QCOMPARE(desktop_->prompt.messages.size(), 1);
+            QCOMPARE(desktop_->prompt.messages[0].title, QStringLiteral("错误提示"));
+            QVERIFY(desktop_->prompt.messages[0].text.contains(QStringLiteral("没有导出成功")));
+            desktop_->prompt.messages.clear();
             desktop_->prompt.fileAnswers << backup;
             click(organizer->Command4);
         }

@@ -204,6 +204,7 @@ class MainWindowTest : public QObject {
     }
 
     void aRestarterThatCannotStartKeepsTheProgramRunning() {
+        desktop_->launcher.works = false;
         writeDefaultSettings();
         Form6& main = openMain();
         main.mnuchang->trigger();

@@ -1,10 +1,12 @@
 #include <QDir>
-#include <QSettings>
 #include <QTest>
 
+#include "fakes/file_size_limit.h"
 #include "fakes/recording_prompt.h"
 #include "fakes/temp_root.h"
 #include "platform/clock.h"
+#include "platform/ini_file.h"
+#include "platform/text_codec.h"
 #include "shell/session.h"
 #include "study/score_log.h"
 #include "study/score_record.h"
@@ -21,10 +23,10 @@ QString morningRecord(int n) {
         .arg(60 + n);
 }
 
-// The value stored under "section/key" in the owner's file, read as any
-// reader of the file would.
-QString storedValue(const QString& owner, const QString& key) {
-    return QSettings(scoreLogPath(owner), QSettings::IniFormat).value(key).toString();
+// The value stored under the key of the mode's section in the owner's file,
+// read as any reader of the file would.
+QString storedValue(const QString& owner, const QString& mode, const QString& key) {
+    return platform::readIniValue(scoreLogPath(owner), mode, key);
 }
 
 class FixedClock final : public platform::Clock {
@@ -61,11 +63,11 @@ class ScoreLogTest : public QObject {
         QStringList expected;
         for (int n = 2; n <= 11; ++n) expected.append(morningRecord(n));
         QCOMPARE(ScoreRecords(), expected);
-        QCOMPARE(storedValue("bob", "fxmk/test1"), morningRecord(11));
+        QCOMPARE(storedValue("bob", "fxmk", "test1"), morningRecord(11));
         for (int key = 1; key <= 10; ++key)
-            QCOMPARE(storedValue("bob", QStringLiteral("fxmk/test%1").arg(key)),
+            QCOMPARE(storedValue("bob", "fxmk", QStringLiteral("test%1").arg(key)),
                      morningRecord(12 - key));
-        QCOMPARE(storedValue("bob", "fxmk/test11"), QString());
+        QCOMPARE(storedValue("bob", "fxmk", "test11"), QString());
         QVERIFY(!ScoreExists(morningRecord(1)));
         QVERIFY(prompt_->messages.isEmpty());
     }
@@ -80,7 +82,7 @@ class ScoreLogTest : public QObject {
         QVERIFY(ScoreExists(morningRecord(1)));
         QVERIFY(SaveScore(morningRecord(1)));
         QCOMPARE(ScoreRecords().size(), 5);
-        QCOMPARE(storedValue("bob", "fxmk/test1"), morningRecord(5));
+        QCOMPARE(storedValue("bob", "fxmk", "test1"), morningRecord(5));
 
         // Another result within the same second is a test of its own.
         const QString other = QString(morningRecord(5)).replace("#25#", "#26#");
@@ -105,30 +107,30 @@ class ScoreLogTest : public QObject {
         QCOMPARE(ScoreRecords(), QStringList());
         QVERIFY(SaveScore(morningRecord(3)));
         QCOMPARE(ScoreRecords(), QStringList{morningRecord(3)});
-        QCOMPARE(storedValue("bob", "fxmk/test1"), morningRecord(1));
-        QCOMPARE(storedValue("amy", "ggmk/test1"), QString());
+        QCOMPARE(storedValue("bob", "fxmk", "test1"), morningRecord(1));
+        QCOMPARE(storedValue("amy", "ggmk", "test1"), QString());
     }
 
     void recordsReadBackByKeyNumber() {
-        // The store lists its keys in its own order ("test10" before "test2",
-        // or as a hand edit left them); the log reads them by number.
+        // The file lists its keys in the order they were made (or as a hand
+        // edit left them); the log reads them by number.
         root_->write(
             "system/bob.ini",
-            QStringLiteral("[fxmk]\r\n"
-                           "test3=%3\r\n"
-                           "test10=%10\r\n"
-                           "test2=%2\r\n"
-                           "test1=%1\r\n"
-                           "test9=%9\r\n"
-                           "test4=%4\r\n"
-                           "test8=%8\r\n"
-                           "test5=%5\r\n"
-                           "test7=%7\r\n"
-                           "test6=%6\r\n")
-                .arg(morningRecord(10), morningRecord(9), morningRecord(8), morningRecord(7),
-                     morningRecord(6), morningRecord(5), morningRecord(4), morningRecord(3),
-                     morningRecord(2), morningRecord(1))
-                .toUtf8());
+            platform::encodeText(QStringLiteral("[fxmk]\r\n"
+                                                "test3=%3\r\n"
+                                                "test10=%10\r\n"
+                                                "test2=%2\r\n"
+                                                "test1=%1\r\n"
+                                                "test9=%9\r\n"
+                                                "test4=%4\r\n"
+                                                "test8=%8\r\n"
+                                                "test5=%5\r\n"
+                                                "test7=%7\r\n"
+                                                "test6=%6\r\n")
+                                     .arg(morningRecord(10), morningRecord(9), morningRecord(8),
+                                          morningRecord(7), morningRecord(6), morningRecord(5),
+                                          morningRecord(4), morningRecord(3), morningRecord(2),
+                                          morningRecord(1))));
         QStringList oldestFirst;
         for (int n = 1; n <= 10; ++n) oldestFirst.append(morningRecord(n));
         QCOMPARE(ScoreRecords(), oldestFirst);
@@ -140,7 +142,8 @@ class ScoreLogTest : public QObject {
     }
 
     void anEmptyNewestMeansAnEmptyLog() {
-        root_->write("system/bob.ini", "[fxmk]\r\ntest2=" + morningRecord(1).toUtf8() + "\r\n");
+        root_->write("system/bob.ini",
+                     platform::encodeText("[fxmk]\r\ntest2=" + morningRecord(1) + "\r\n"));
         QCOMPARE(ScoreRecords(), QStringList());
     }
 
@@ -157,6 +160,24 @@ class ScoreLogTest : public QObject {
         QCOMPARE(prompt_->messages[0].text,
                  QStringLiteral("成绩记录保存失败，本次成绩未能记入进步曲线。"));
         QCOMPARE(ScoreRecords(), QStringList());
+    }
+
+    void aFullDiskLeavesTheLogAsItWas() {
+        for (int n = 1; n <= 3; ++n) QVERIFY(SaveScore(morningRecord(n)));
+        const QByteArray before = root_->read("system/bob.ini");
+        {
+            FileSizeLimit full(before.size() + 20);
+            QVERIFY(!SaveScore(morningRecord(4)));
+        }
+        QCOMPARE(root_->read("system/bob.ini"), before);
+        QCOMPARE(prompt_->messages.size(), 1);
+        QCOMPARE(prompt_->messages[0].title, QStringLiteral("错误提示"));
+
+        // The lost result does not come back with the next one.
+        QVERIFY(!ScoreExists(morningRecord(4)));
+        QVERIFY(SaveScore(morningRecord(5)));
+        QCOMPARE(ScoreRecords(), (QStringList{morningRecord(1), morningRecord(2), morningRecord(3),
+                                              morningRecord(5)}));
     }
 
     void aRecordIsDatedByTheClock() {
