@@ -74,12 +74,24 @@ SectionSpan findSection(const QStringList& lines, QStringView section) {
 }  // namespace
 
 QString readIniValue(const QString& path, QStringView section, QStringView key) {
+    return findIniValue(readIniSection(path, section), key);
+}
+
+QList<IniEntry> readIniSection(const QString& path, QStringView section) {
     const QStringList lines = readLines(path).value_or(QStringList());
     const SectionSpan span = findSection(lines, section);
+    QList<IniEntry> entries;
     for (qsizetype n = span.first; n >= 0 && n < span.end; ++n) {
         const auto entry = keyLine(lines[n]);
-        if (entry && sameName(entry->key, key)) return fitToBytes(entry->value, kMaxSettingBytes);
+        if (entry)
+            entries.append({entry->key.toString(), fitToBytes(entry->value, kMaxSettingBytes)});
     }
+    return entries;
+}
+
+QString findIniValue(const QList<IniEntry>& entries, QStringView key) {
+    for (const IniEntry& entry : entries)
+        if (sameName(entry.key, key)) return entry.value;
     return {};
 }
 

@@ -14,13 +14,21 @@ namespace platform {
 
 inline constexpr qsizetype kMaxSettingBytes = 254;
 
-// The stored value, or the empty text when the file, section or key is absent.
-QString readIniValue(const QString& path, QStringView section, QStringView key);
-
 struct IniEntry {
     QString key;
     QString value;
 };
+
+// The stored value, or the empty text when the file, section or key is absent.
+QString readIniValue(const QString& path, QStringView section, QStringView key);
+
+// Every key line of the section with its value as readIniValue gives it, in
+// file order: one read of the file for a window that loads a whole section.
+QList<IniEntry> readIniSection(const QString& path, QStringView section);
+
+// The value of key among entries, matched without regard to letter case (the
+// first line of a key listed twice counts); empty when it is not there.
+QString findIniValue(const QList<IniEntry>& entries, QStringView key);
 
 // Stores value under key, creating the file, section or key as needed and
 // replacing an existing value in place. False when the file cannot be written;

@@ -66,9 +66,13 @@ void SettingsSection::value(const char* key, std::function<void(const QString&)>
 }
 
 bool SettingsSection::load() const {
-    if (bindings_.isEmpty() || ReadSetting(name_, bindings_.first().key).isEmpty()) return false;
+    const QList<platform::IniEntry> stored = ReadSettings(name_);
+    const auto valueOf = [&stored](const QString& key) {
+        return platform::findIniValue(stored, key);
+    };
+    if (bindings_.isEmpty() || valueOf(bindings_.first().key).isEmpty()) return false;
     for (const Binding& binding : bindings_) {
-        const QString text = ReadSetting(name_, binding.key);
+        const QString text = valueOf(binding.key);
         if (!text.isEmpty()) binding.show(text);
     }
     return true;

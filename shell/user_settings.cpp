@@ -63,6 +63,10 @@ QString ReadSetting(const QString& section, const QString& key) {
     return platform::readIniValue(SettingsPath(), section, key);
 }
 
+QList<platform::IniEntry> ReadSettings(const QString& section) {
+    return platform::readIniSection(SettingsPath(), section);
+}
+
 QString writeFailureMessage(const QString& section, const QString& key) {
     const QString failed = QStringLiteral("出错！");
     if (section == u"词库" || section == u"初记精灵") return u'写' + key + failed;

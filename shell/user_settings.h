@@ -11,6 +11,9 @@ namespace tawen {
 // The stored text, or the empty text when file, section or key is absent.
 QString ReadSetting(const QString& section, const QString& key);
 
+// Every key of the section with its stored text, read at once.
+QList<platform::IniEntry> ReadSettings(const QString& section);
+
 // Stores the value; on failure shows the key's own message and returns false.
 // Callers always go on with their next write.
 bool WriteSetting(const QString& section, const QString& key, const QString& value);

@@ -383,10 +383,10 @@ void Form8::Timer4_Timer() {
 }
 
 void Form8::Command6_Click() {
-    const bool play = Command6->text() != kPause;
-    Command6->setText(play ? kPause : kPlay);
-    Command7->setEnabled(!play);
-    Command8->setEnabled(!play);
+    playing_ = !playing_;
+    Command6->setText(playing_ ? kPause : kPlay);
+    Command7->setEnabled(!playing_);
+    Command8->setEnabled(!playing_);
     Timer4->setEnabled(!Timer4->Enabled());
     Timer4->setInterval(PlaySchedule::kFirstWordDelay);
 }

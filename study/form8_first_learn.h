@@ -101,6 +101,7 @@ class Form8 final : public StudyWindow {
 
     QScrollArea* similarArea_;
     qint16 readings_ = 0;
+    bool playing_ = false;  // 播放 pressed, 暂停 not yet
     WordSpeaker speaker_;
 };
 
