@@ -158,6 +158,7 @@ void Form2::buildControls() {
     connect(List1, &QListWidget::pressed, this, &Form2::highlightChosenCourse);
     connect(Option1, &QRadioButton::clicked, this, &Form2::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form2::Option2_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form2::SaveLibraryChoice);
@@ -343,6 +344,11 @@ void Form2::SaveLibraryChoice() {
                              {QStringLiteral("全部"), Text5},
                              {QStringLiteral("词始"), QString::number(range.first)},
                              {QStringLiteral("词终"), QString::number(range.last)}});
+}
+
+void Form2::Command1_Click() {
+    openModeWindow(Mode::Review);
+    hide();
 }
 
 // Unlike the toolbar, 回忆单词 leaves without saving the choice first.
