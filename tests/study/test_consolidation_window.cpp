@@ -23,6 +23,7 @@
 #include "shell/session.h"
 #include "shell/user_settings.h"
 #include "study/form10_statistics.h"
+#include "study/form1_review.h"
 #include "study/form3_consolidation.h"
 #include "study/form8_first_learn.h"
 #include "study/score_log.h"
@@ -528,6 +529,16 @@ class ConsolidationWindowTest : public QObject {
         QVERIFY(!forms().existing<Form8>());
         window = forms().existing<Form3>();
         QVERIFY(window && window->isVisible() && window->Check2->isChecked());
+
+        // To the review quiz and back.
+        window->navigation->button(QStringLiteral("t3"))->trigger();
+        QVERIFY(!forms().existing<Form3>());
+        QVERIFY(forms().existing<Form1>() && forms().existing<Form1>()->isVisible());
+        forms().existing<Form1>()->navigation->button(QStringLiteral("t4"))->trigger();
+        QVERIFY(!forms().existing<Form1>());
+        window = forms().existing<Form3>();
+        QVERIFY(window && window->isVisible() && window->Check2->isChecked());
+        QVERIFY(!main.isVisible());
 
         // The library window's 回忆单词 hides it and opens the test.
         window->close();
