@@ -159,6 +159,7 @@ void Form2::buildControls() {
     connect(Option1, &QRadioButton::clicked, this, &Form2::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form2::Option2_Click);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form2::SaveLibraryChoice);
 
@@ -348,6 +349,12 @@ void Form2::SaveLibraryChoice() {
 void Form2::Command1_Click() {
     openModeWindow(Mode::Review);
     hide();
+}
+
+// Unlike the toolbar, 回忆单词 leaves without saving the choice first.
+void Form2::Command2_Click() {
+    hide();
+    openModeWindow(Mode::Consolidation);
 }
 
 void Form2::leaveFor(Mode target) {

@@ -65,6 +65,7 @@ class Form2 final : public QMainWindow {
     void MSFlexGrid1_MouseUp();
     // 初记单词: the review quiz, without saving the choice first.
     void Command1_Click();
+    void Command2_Click();  // 回忆单词: the consolidation test
     void Command3_Click();
     void SaveLibraryChoice();
 

@@ -7,6 +7,7 @@
 #include "shell/form_registry.h"
 #include "shell/navigation.h"
 #include "study/form1_review.h"
+#include "study/form3_consolidation.h"
 #include "study/form8_first_learn.h"
 
 namespace tawen {
@@ -21,9 +22,9 @@ QWidget& reference() {
 }  // namespace
 
 void registerWindows() {
-    // The consolidation, error table and agent windows join this order in
-    // their places (3, 4, 9) as they are built.
-    forms().setMainWindow<Form6, Form1, Form2, Form5, Form7, Form8>();
+    // The error table and agent windows join this order in their places
+    // (4, 9) as they are built.
+    forms().setMainWindow<Form6, Form1, Form2, Form3, Form5, Form7, Form8>();
     registerMainMenus([] {
         const Form6& main = forms().form<Form6>();
         return MainMenus{main.mnuuser, main.mnutool, main.mnuhelp};
@@ -31,6 +32,7 @@ void registerWindows() {
     registerModeWindow(Mode::Library, &reference<Form2>);
     registerModeWindow(Mode::FirstLearn, &reference<Form8>);
     registerModeWindow(Mode::Review, &reference<Form1>);
+    registerModeWindow(Mode::Consolidation, &reference<Form3>);
     registerModeWindow(Mode::Small, &reference<Form5>);
 }
 

@@ -12,13 +12,13 @@
 
 namespace tawen {
 
-StudyWindow::StudyWindow(Mode own, const QString& section)
+StudyWindow::StudyWindow(Mode own, const QString& section, QMenu* toolMenu)
     : navigation(new Navigation(*this, own)),
       StatusPanel1(new QLabel),
       StatusPanel2(new QLabel),
       StatusPanel3(new QLabel),
       settings_(section) {
-    installModeMenus(*this, *navigation);
+    installModeMenus(*this, *navigation, toolMenu);
     connect(navigation, &Navigation::modeChosen, this,
             [this](Mode target) { switchFromStudyWindow(*this, target); });
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));

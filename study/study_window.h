@@ -10,6 +10,7 @@
 #include "study/word_cursor.h"
 
 class QLabel;
+class QMenu;
 
 namespace platform {
 class WindowTimer;
@@ -36,8 +37,9 @@ class StudyWindow : public QMainWindow {
 
   protected:
     // own: the mode of this window, inert in its navigation; section: the
-    // name of its settings section, whose keys the window binds.
-    StudyWindow(Mode own, const QString& section);
+    // name of its settings section, whose keys the window binds; toolMenu:
+    // the window's own tool menu in place of the main window's, if it has one.
+    StudyWindow(Mode own, const QString& section, QMenu* toolMenu = nullptr);
 
     // A load step: the course and the range as the library window's boxes
     // give them, in the first two panels; the cursor before the first row of
