@@ -20,6 +20,7 @@
 #include "library/library_files.h"
 #include "platform/prompt.h"
 #include "platform/twips.h"
+#include "shell/control_touches.h"
 #include "shell/form_registry.h"
 #include "shell/navigation.h"
 #include "shell/session.h"
@@ -50,14 +51,6 @@ class WaitCursor {
   private:
     QWidget& window_;
 };
-
-// The controls the learner never sees but the study windows and the saving
-// steps read.
-template <class Control>
-Control* offstage(Control* control) {
-    control->hide();
-    return control;
-}
 
 // What is wrong with a course file that gave no words, and what to do.
 QString courseFileMessage(FileProblem problem, const QString& name, const QString& path,

@@ -14,6 +14,7 @@
 #include "library/library_catalog.h"
 #include "platform/twips.h"
 #include "platform/window_timer.h"
+#include "shell/control_touches.h"
 #include "shell/form_registry.h"
 #include "shell/session.h"
 #include "shell/window_placement.h"
@@ -48,20 +49,6 @@ QFont face(const char* family, double points, bool bold = false) {
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
-}
-
-void setTextColour(QWidget* control, const QColor& colour) {
-    QPalette palette = control->palette();
-    // Only the enabled groups: a disabled "Q" greys out as usual.
-    palette.setColor(QPalette::Active, QPalette::WindowText, colour);
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
-    control->setPalette(palette);
-}
-
-template <class Control>
-Control* offstage(Control* control) {
-    control->hide();
-    return control;
 }
 
 QLabel* letter(const char* text) {
@@ -228,8 +215,8 @@ void Form1::load() {
     buildQuestion();
     if (Check2->isChecked()) speakWord();
     StatusPanel3->setText(QStringLiteral("根据提示点击与其相应的选项"));
-    setTextColour(Label1, kQuestionBlue);
-    setTextColour(Label10, kQuestionBlue);
+    setTextColour(Label1, QPalette::WindowText, kQuestionBlue);
+    setTextColour(Label10, QPalette::WindowText, kQuestionBlue);
     session_.begin(QStringLiteral("fxmk"), forms().form<Form2>().studyRange());
     setWindowTitle(QStringLiteral("塔文英语单词 - [复习]"));
 }

@@ -18,6 +18,7 @@
 
 #include "platform/random_source.h"
 #include "platform/window_timer.h"
+#include "shell/control_touches.h"
 #include "shell/form_registry.h"
 #include "shell/window_placement.h"
 #include "study/consolidation_rules.h"
@@ -30,41 +31,6 @@ namespace {
 // asked for its words.
 constexpr int kSpeakFlags = 528;
 constexpr int kFirstReading = 8;  // ms after the window opens
-
-const QColor kWordBlue(64, 112, 176);
-
-void setTextColour(QWidget* control, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = control->palette();
-    // Only the enabled groups: a disabled title greys out as usual.
-    palette.setColor(QPalette::Active, role, colour);
-    palette.setColor(QPalette::Inactive, role, colour);
-    control->setPalette(palette);
-}
-
-// Keeps a control's place while it is hidden, so the lines below it and the
-// field above do not jump as hints come and go.
-template <class Control>
-Control* steady(Control* control) {
-    QSizePolicy policy = control->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    control->setSizePolicy(policy);
-    return control;
-}
-
-template <class Control>
-Control* offstage(Control* control) {
-    control->hide();
-    return control;
-}
-
-QLabel* fieldTitle(const QString& caption) {
-    auto* title = new QLabel(caption);
-    title->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont font = title->font();
-    font.setPointSize(11);
-    title->setFont(font);
-    return title;
-}
 
 QLabel* hintLine(const QString& text = {}) {
     auto* line = steady(new QLabel(text));
@@ -88,11 +54,11 @@ Form3::Form3(QMenu* toolMenu)
       mnutool(toolMenu),
       mnuzl(mnutool->addAction(QStringLiteral("整理个人词库"))),
       mnudialogue(mnutool->addAction(QStringLiteral("口语对话"))),
-      Label4(fieldTitle(QStringLiteral("中文："))),
+      Label4(fieldTitle(QStringLiteral("中文："), Qt::AlignVCenter)),
       Text1(steady(new QPlainTextEdit)),
-      Label5(fieldTitle(QStringLiteral("英文："))),
+      Label5(fieldTitle(QStringLiteral("英文："), Qt::AlignVCenter)),
       Text2(new QLineEdit),
-      Label6(fieldTitle(QStringLiteral("提示："))),
+      Label6(fieldTitle(QStringLiteral("提示："), Qt::AlignVCenter)),
       Label3(hintLine(QStringLiteral("1.根据提示在英文框中输入相应的英文单词后按回车;"))),
       Label1(hintLine()),
       Label2(hintLine()),

@@ -18,6 +18,7 @@
 #include "library/form2_library.h"
 #include "platform/prompt.h"
 #include "platform/window_timer.h"
+#include "shell/control_touches.h"
 #include "shell/form_registry.h"
 #include "shell/window_placement.h"
 #include "study/play_schedule.h"
@@ -35,52 +36,18 @@ const QString kPause = QStringLiteral("暂停(&S)");
 // reading-style bit.
 constexpr int kSpeakFlags = 144;
 
-const QColor kWordBlue(64, 112, 176);
 const QColor kGrey(128, 128, 128);
-
-void setTextColour(QWidget* control, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = control->palette();
-    // Only the enabled groups: a disabled title greys out as usual.
-    palette.setColor(QPalette::Active, role, colour);
-    palette.setColor(QPalette::Inactive, role, colour);
-    control->setPalette(palette);
-}
-
-// Keeps a control's place in the layout while it is hidden, so a word whose
-// Chinese comes later does not make the page jump.
-template <class Control>
-Control* steady(Control* control) {
-    QSizePolicy policy = control->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    control->setSizePolicy(policy);
-    return control;
-}
-
-template <class Control>
-Control* offstage(Control* control) {
-    control->hide();
-    return control;
-}
-
-QLabel* fieldTitle(const QString& caption) {
-    auto* title = new QLabel(caption);
-    title->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    QFont font = title->font();
-    font.setPointSize(11);
-    title->setFont(font);
-    return title;
-}
 
 }  // namespace
 
 Form8::Form8()
     : StudyWindow(Mode::FirstLearn, QStringLiteral("初记")),
-      Label1(fieldTitle(QStringLiteral("英文："))),
+      Label1(fieldTitle(QStringLiteral("英文："), Qt::AlignTop)),
       Text1(steady(new QLineEdit)),
       Label3(steady(new QLabel)),
-      Label2(fieldTitle(QStringLiteral("中文："))),
+      Label2(fieldTitle(QStringLiteral("中文："), Qt::AlignTop)),
       Text2(steady(new QPlainTextEdit)),
-      Label11(fieldTitle(QStringLiteral("相似："))),
+      Label11(fieldTitle(QStringLiteral("相似："), Qt::AlignTop)),
       Label6(new QLabel),
       Check1(new QCheckBox(QStringLiteral("英语发音"))),
       Check6(new QCheckBox(QStringLiteral("打乱词序"))),
