@@ -7,20 +7,7 @@ set -eu
 . "$(dirname "$0")/xvfb_session.sh"
 artifacts=$2
 
-start_display
-install_copy "$1"
-"$root/tawen" &
-app_pid=$!
-
-login=$(wait_window '^用户登录$') || fail "no login window"
-xdotool windowfocus --sync "$login"
-sleep 0.3
-xdotool type --delay 40 'carol'
-xdotool key Tab
-xdotool type --delay 40 'pw'
-xdotool key Return
-main=$(wait_window '^塔文英语单词$') || fail "no main window after login"
-sleep 0.5
+start_as_new_learner "$1" carol pw
 
 xdotool windowfocus --sync "$main"
 xdotool key alt+t

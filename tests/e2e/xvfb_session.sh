@@ -1,6 +1,8 @@
 # Sourced by the end-to-end tests: a private X display at 96 dpi and a
 # portable copy of the built program in a temporary root.
 #   start_display; install_copy <stage dir>; ... ; (cleanup runs on exit)
+# or, for a test that begins with a new learner at the main window:
+#   start_as_new_learner <stage dir> <name> <password>
 
 # Window titles are Chinese: xdotool matches them only in a UTF-8 locale.
 . "$(dirname "$0")/../../scripts/utf8-locale.sh"
@@ -78,4 +80,22 @@ wait_ended() {
         sleep 0.1
     done
     return 1
+}
+
+# Starts the program in a new root and creates the learner at the login
+# window; $main is then the main window.
+start_as_new_learner() {
+    start_display
+    install_copy "$1"
+    "$root/tawen" &
+    app_pid=$!
+    login=$(wait_window '^用户登录$') || fail "no login window"
+    xdotool windowfocus --sync "$login"
+    sleep 0.3
+    xdotool type --delay 40 "$2"
+    xdotool key Tab
+    xdotool type --delay 40 "$3"
+    xdotool key Return
+    main=$(wait_window '^塔文英语单词$') || fail "no main window after login"
+    sleep 0.5
 }
