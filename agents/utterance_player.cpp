@@ -1,7 +1,5 @@
 #include "agents/utterance_player.h"
 
-#include <QAudioFormat>
-
 #include <utility>
 
 namespace tawen {
@@ -47,12 +45,8 @@ void UtterancePlayer::playNext() {
 }
 
 void UtterancePlayer::startSink(const espeak::Pcm& pcm) {
-    QAudioFormat format;
-    format.setSampleRate(pcm.sampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
     // A new sink for every utterance follows the learner's current default output.
-    sink_ = platform::openSoundSink(format);
+    sink_ = platform::openSoundSink(pcm.sampleRate);
     connect(sink_.get(), &platform::SoundSink::drained, this, &UtterancePlayer::onDrained);
     connect(sink_.get(), &platform::SoundSink::failed, this, &UtterancePlayer::onFailed);
     buffer_.setData(pcm.samples);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QAudioFormat>
 #include <QObject>
+#include <QString>
 
 #include <memory>
 
@@ -9,7 +9,7 @@ class QIODevice;
 
 namespace platform {
 
-// One stream of samples on the default sound output.
+// One stream of mono 16-bit samples on the default sound output.
 class SoundSink : public QObject {
     Q_OBJECT
 
@@ -29,18 +29,27 @@ class AudioOutputs {
   public:
     virtual ~AudioOutputs() = default;
     virtual int count() const = 0;
-    virtual std::unique_ptr<SoundSink> openSink(const QAudioFormat& format) const;
+    virtual std::unique_ptr<SoundSink> openSink(int sampleRate) const;
 };
 
 // The outputs of the desktop's sound server, counted anew at every question:
 // a server that stopped or an output unplugged since the last one counts.
+// Both go through the sound module, loaded from `module` the first time; a
+// module that cannot be loaded means no outputs and sinks that fail at once.
 class SystemAudioOutputs final : public AudioOutputs {
   public:
+    explicit SystemAudioOutputs(QString module = soundModuleBesideProgram());
     int count() const override;
+    std::unique_ptr<SoundSink> openSink(int sampleRate) const override;
+
+    static QString soundModuleBesideProgram();
+
+  private:
+    QString module_;
 };
 
 int audioOutputCount();
-std::unique_ptr<SoundSink> openSoundSink(const QAudioFormat& format);
+std::unique_ptr<SoundSink> openSoundSink(int sampleRate);
 void installAudioOutputs(std::unique_ptr<AudioOutputs> replacement);
 
 }  // namespace platform

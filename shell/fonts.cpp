@@ -1,8 +1,11 @@
 #include "shell/fonts.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFont>
 #include <QFontDatabase>
+#include <QTimer>
+#include <QWidget>
 
 #include "platform/paths.h"
 
@@ -15,12 +18,35 @@ struct Substitution {
     QStringList candidates;
 };
 
+void addPhoneticFace() {
+    // When the shipped face is missing, the system's own copy of the same
+    // face stands in (see the substitutions below).
+    QFontDatabase::addApplicationFont(platform::AppDir() + QStringLiteral("/Dfhgwprn.ttf"));
+}
+
+// Waits for the first paint of the window it watches, then adds the phonetic
+// face once control is back in the event loop.
+class FirstPaintWatch final : public QObject {
+  public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, [] { addPhoneticFace(); });
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
+void addPhoneticFaceAfterPainting(QWidget& window) {
+    window.installEventFilter(new FirstPaintWatch(&window));
+}
+
 void installFonts() {
-    // The phonetic face that ships with the program; when it is missing the
-    // system's own copy of the same face stands in.
-    QFontDatabase::addApplicationFont(platform::AppDir() + QStringLiteral("/Dfhgwprn.ttf"));
     const Substitution substitutions[] = {
         {"宋体", {"Noto Serif CJK SC", "AR PL UMing CN", "Noto Sans CJK SC"}},
         {"黑体", {"Noto Sans CJK SC", "WenQuanYi Micro Hei"}},

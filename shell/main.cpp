@@ -39,7 +39,9 @@ int main(int argc, char* argv[]) {
     }
 
     tawen::registerWindows();
-    tawen::forms().form<tawen::Form7>().show();
+    tawen::Form7& login = tawen::forms().form<tawen::Form7>();
+    tawen::addPhoneticFaceAfterPainting(login);
+    login.show();
     const int status = QApplication::exec();
     tawen::forms().discardAll();
     return status;

@@ -1,5 +1,7 @@
+#include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "agents/espeak_speech.h"
@@ -113,6 +115,38 @@ class SoundFaultsTest : public QObject {
         QCOMPARE(prompt.messages.size(), 3);
 
         installSpeech(std::make_unique<EspeakSpeech>());
+    }
+
+    // The sound code is a module beside the program; without it words still
+    // end, as lost, and nothing is heard.
+    void withoutTheSoundModuleThereAreNoOutputsAndEveryReadingIsLost() {
+        QTemporaryDir dir;
+        QFile broken(dir.filePath(QStringLiteral("libtawen_sound.so")));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        QCOMPARE(broken.write("not a library"), 13);
+        broken.close();
+        const QString modules[] = {dir.filePath(QStringLiteral("missing.so")), broken.fileName()};
+        for (const QString& module : modules) {
+            platform::installAudioOutputs(std::make_unique<platform::SystemAudioOutputs>(module));
+            QCOMPARE(platform::audioOutputCount(), 0);
+            UtterancePlayer player;
+            QSignalSpy ends(&player, &UtterancePlayer::finished);
+            QSignalSpy played(&playbackReports(), &PlaybackReports::played);
+            QSignalSpy failed(&playbackReports(), &PlaybackReports::failed);
+            player.enqueue(1, word());
+            player.enqueue(2, word());
+            QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 2, kWaitMs);
+            QCOMPARE(utterancesIn(failed), QList<quint64>({1, 2}));
+            QCOMPARE(played.count(), 0);
+        }
+
+        // The module beside the program is found and plays.
+        platform::installAudioOutputs(std::make_unique<platform::SystemAudioOutputs>());
+        QCOMPARE(platform::audioOutputCount(), 1);
+        UtterancePlayer player;
+        QSignalSpy played(&playbackReports(), &PlaybackReports::played);
+        player.enqueue(3, word());
+        QTRY_COMPARE_WITH_TIMEOUT(utterancesIn(played), QList<quint64>({3}), kWaitMs);
     }
 
     void theSoundOutputsAreCountedAtEveryQuestion() {

@@ -18,7 +18,7 @@ class ScriptedAudioOutputs final : public platform::AudioOutputs {
 
     int count() const override { return 1; }
 
-    std::unique_ptr<platform::SoundSink> openSink(const QAudioFormat&) const override {
+    std::unique_ptr<platform::SoundSink> openSink(int) const override {
         ++opened;
         const Sink behaviour = script_.front();
         if (script_.size() > 1) script_.pop_front();
