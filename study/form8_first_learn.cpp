@@ -210,8 +210,9 @@ void Form8::load() {
     settings().load();
     applyClickRules();
 
-    // Dfhgwprn.ttf itself was added to the font table at start-up (installFonts),
-    // once for the run, rather than again at every load.
+    // Dfhgwprn.ttf itself was added to the font table once the login window
+    // had been painted (addPhoneticFaceAfterPainting), once for the run,
+    // rather than again at every load.
     QFont phonetic(QStringLiteral("DFPhonetic"));
     phonetic.setPointSize(14);
     Label3->setFont(phonetic);
