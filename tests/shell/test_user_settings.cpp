@@ -28,8 +28,9 @@ class UserSettingsTest : public QObject {
   private slots:
     void profileRulesOnRead() {
         TempRoot root;
-        root.write("s.ini", platform::encodeText(u"[Section]\r\n  Key  =  some value  \r\nKEY=later line\r\n"
-                                                 u"[词库]\nname=unix line\rOther=cr line\r\n"));
+        root.write("s.ini",
+                   platform::encodeText(u"[Section]\r\n  Key  =  some value  \r\nKEY=later line\r\n"
+                                        u"[词库]\nname=unix line\rOther=cr line\r\n"));
         const QString path = root.path("s.ini");
         QCOMPARE(platform::readIniValue(path, u"SECTION", u"key"), QStringLiteral("some value"));
         QCOMPARE(platform::readIniValue(path, u"词库", u"NAME"), QStringLiteral("unix line"));
