@@ -9,6 +9,7 @@
 
 #include "fakes/desktop.h"
 #include "fakes/file_size_limit.h"
+#include "fakes/personal_library_file.h"
 #include "library/form2_library.h"
 #include "library/form4_error_table.h"
 #include "library/library_catalog.h"
@@ -30,16 +31,10 @@ class ErrorTableTest : public QObject {
     const QString libraryFile_ = QStringLiteral("Word/Usertester.twn");
 
     void writeLibrary(QStringView plaintext) {
-        QByteArray bytes = platform::encodeText(plaintext);
-        LibraryCipher::apply(bytes, LibraryCipher::PersonalKey);
-        desktop_->root.write(libraryFile_, bytes);
+        writePersonalLibraryText(desktop_->root, libraryFile_, plaintext);
     }
 
-    QString libraryText() const {
-        QByteArray bytes = desktop_->root.read(libraryFile_);
-        LibraryCipher::apply(bytes, LibraryCipher::PersonalKey);
-        return platform::decodeText(bytes);
-    }
+    QString libraryText() const { return personalLibraryText(desktop_->root, libraryFile_); }
 
     static QStringList listed(const Form4& table) {
         QStringList items;

@@ -9,6 +9,7 @@
 
 #include "fakes/desktop.h"
 #include "fakes/file_size_limit.h"
+#include "fakes/personal_library_file.h"
 #include "library/form13_organizer.h"
 #include "library/form2_library.h"
 #include "library/library_catalog.h"
@@ -33,16 +34,10 @@ class OrganizerTest : public QObject {
         QStringLiteral("导入的文件不能正确读入，可能文件被破坏或格式不合.");
 
     void writeLibrary(QStringView plaintext) {
-        QByteArray bytes = platform::encodeText(plaintext);
-        LibraryCipher::apply(bytes, LibraryCipher::PersonalKey);
-        desktop_->root.write(libraryFile_, bytes);
+        writePersonalLibraryText(desktop_->root, libraryFile_, plaintext);
     }
 
-    QString libraryText() const {
-        QByteArray bytes = desktop_->root.read(libraryFile_);
-        LibraryCipher::apply(bytes, LibraryCipher::PersonalKey);
-        return platform::decodeText(bytes);
-    }
+    QString libraryText() const { return personalLibraryText(desktop_->root, libraryFile_); }
 
     void answer(std::initializer_list<const char*> inputs) {
         for (const char* text : inputs)
