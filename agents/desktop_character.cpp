@@ -27,7 +27,9 @@ DesktopCharacter::DesktopCharacter(const QString& id, CharacterDesign design, Ch
                                    RequestLedger& ledger)
     : id_(id), design_(std::move(design)), art_(std::move(art)), ledger_(ledger), figure_(art_) {
     clock_.start();
+    // Named, so the desktop's tools (and our end-to-end runs) can tell them apart.
     figure_.setWindowTitle(design_.name);
+    balloon_.setWindowTitle(design_.name + QStringLiteral(" 说"));
     figure_.showPose(design_.restPose());
     frames_.setInterval(kFrameMs);
     connect(&frames_, &QTimer::timeout, this, &DesktopCharacter::tick);

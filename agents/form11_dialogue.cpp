@@ -62,7 +62,8 @@ void Form11::buildControls() {
     ListView1->setRootIsDecorated(false);
     ListView1->setAlternatingRowColors(true);
     ListView1->setWordWrap(true);
-    ListView1->header()->setSectionResizeMode(QHeaderView::Stretch);
+    ListView1->header()->setStretchLastSection(true);
+    ListView1->setColumnWidth(0, 390);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command2->setObjectName(QStringLiteral("Command2"));
     Label7->setObjectName(QStringLiteral("Label7"));
@@ -78,7 +79,7 @@ void Form11::buildControls() {
     auto* page = new QVBoxLayout(this);
     page->addWidget(ListView1, 1);
     page->addLayout(buttons);
-    resize(640, 440);
+    resize(720, 440);
 }
 
 bool Form11::load() {
@@ -206,6 +207,9 @@ void Form11::done(int result) {
 
 void openDialogue(QWidget* parent) {
     Form11 dialogue(parent);
+    // Modal to the window it was opened from, not to the whole program: the
+    // characters' own windows must still take their clicks and drags.
+    dialogue.setWindowModality(Qt::WindowModal);
     if (dialogue.load()) dialogue.exec();
 }
 
