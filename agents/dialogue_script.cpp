@@ -55,6 +55,11 @@ DialogueScript readDialogueScript(const QString& path) {
         script.complete = false;
         return script;
     }
+    return parseDialogueScript(bytes);
+}
+
+DialogueScript parseDialogueScript(QByteArrayView bytes) {
+    DialogueScript script;
     const QList<QByteArrayView> lines = splitLines(bytes);
     for (qsizetype i = 0; i < lines.size(); i += 2) {
         // As the list reads it: a new row, then its two lines.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -23,6 +24,7 @@ struct DialogueScript {
 };
 
 DialogueScript readDialogueScript(const QString& path);
+DialogueScript parseDialogueScript(QByteArrayView bytes);
 
 // The gesture that goes with a line, for r in [0, 1): k = 10·r rounded to
 // the nearest whole number, halves to even, picks from eleven animations.

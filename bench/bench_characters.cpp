@@ -99,10 +99,11 @@ void twoCharactersActing(int seconds) {
     loop.exec();
     const double elapsed = clock.elapsed() / 1000.0;
     const double processor = processorSeconds() - processorAtStart;
-    std::printf("two characters acting for %.1f s: %.1f frames/s each, %.2f ms processor "
-                "time per frame, %.0f %% of one core\n",
-                elapsed, counter.paints / elapsed / 2, processor * 1000 / counter.paints,
-                processor / elapsed * 100);
+    std::printf(
+        "two characters acting for %.1f s: %.1f frames/s each, %.2f ms processor "
+        "time per frame, %.0f %% of one core\n",
+        elapsed, counter.paints / elapsed / 2, processor * 1000 / counter.paints,
+        processor / elapsed * 100);
 }
 
 }  // namespace
