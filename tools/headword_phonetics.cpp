@@ -27,13 +27,28 @@ bool isSentence(const QString& headword, qsizetype words) {
 }
 
 // The word as the dictionary spells it: lower case, without the punctuation
-// around it ("Mr." and "mr" alike).
+// around it ("Mr." and "mr" alike). The placeholders of phrase patterns read
+// as the words they stand for.
 QString lookupForm(const QString& word) {
     static const QRegularExpression edges(QStringLiteral("^[^\\p{L}]+|[^\\p{L}]+$"));
-    return word.toLower().remove(edges);
+    const QString bare = word.toLower().remove(edges);
+    if (bare == QLatin1String("sb")) return QStringLiteral("somebody");
+    if (bare == QLatin1String("sth")) return QStringLiteral("something");
+    if (bare == QLatin1String("sb.s") || bare == QLatin1String("sb.'s"))
+        return QStringLiteral("somebody's");
+    if (bare == QLatin1String("sth.s") || bare == QLatin1String("sth.'s"))
+        return QStringLiteral("something's");
+    return bare;
 }
 
 }  // namespace
+
+QStringList spokenWords(const QString& headword) {
+    static const QRegularExpression marks(QStringLiteral("\\p{Mn}"));
+    static const QRegularExpression separators(QStringLiteral("[\\s\u2026\u22ef/()=&]+|\\.{2,}"));
+    const QString folded = headword.normalized(QString::NormalizationForm_D).remove(marks);
+    return folded.split(separators, Qt::SkipEmptyParts);
+}
 
 const char* firstPartOfSpeech(const QString& meaning) {
     static const QRegularExpression tag(QStringLiteral("^\\s*([a-z]+)\\."));
@@ -50,19 +65,45 @@ HeadwordPhonetics::HeadwordPhonetics(const PronouncingDictionary& dictionary,
     : dictionary_(dictionary), lexicon_(lexicon) {}
 
 std::optional<QString> HeadwordPhonetics::ipaFor(const QString& headword, const QString& meaning) {
-    const QStringList words =
-        headword.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    const QStringList words = spokenWords(headword);
     if (words.isEmpty()) return std::nullopt;
-    if (words.size() > kLongestPhrase || isSentence(headword.trimmed(), words.size()))
+    // Numbers are read out in many ways ("Bus 42"); such a headword gets none.
+    static const QRegularExpression digit(QStringLiteral("\\d"));
+    if (words.size() > kLongestPhrase || isSentence(headword.trimmed(), words.size()) ||
+        headword.contains(digit))
         return QString();
     const char* partOfSpeech = firstPartOfSpeech(meaning);
     QStringList ipa;
     for (const QString& word : words) {
-        const std::optional<Pronunciation> reading = pronounce(lookupForm(word), partOfSpeech);
+        const std::optional<QString> reading = dottedReading(word, partOfSpeech);
         if (!reading) return std::nullopt;
-        ipa.append(ipaOf(*reading));
+        ipa.append(*reading);
     }
     return ipa.join(u' ');
+}
+
+// Abbreviations keep their dots in the dictionary (a.m., u.k.); one it lacks
+// is read piece by piece, each letter by its name (p.a., St.Bernard).
+std::optional<QString> HeadwordPhonetics::dottedReading(const QString& word,
+                                                        const char* partOfSpeech) {
+    const QString dotted = word.toLower();
+    if (dotted.contains(u'.')) {
+        if (const std::optional<Pronunciation> whole = fromDictionary(dotted, partOfSpeech))
+            return ipaOf(*whole);
+        static const QRegularExpression pieces(QStringLiteral("[^.]+\\.?"));
+        QStringList parts;
+        for (const QRegularExpressionMatch& piece : pieces.globalMatch(dotted)) {
+            const QString part = piece.captured();
+            std::optional<Pronunciation> reading = fromDictionary(part, partOfSpeech);
+            if (!reading) reading = pronounce(lookupForm(part), partOfSpeech);
+            if (!reading) return std::nullopt;
+            parts.append(ipaOf(*reading));
+        }
+        if (parts.size() > 1) return parts.join(u' ');
+    }
+    const std::optional<Pronunciation> reading = pronounce(lookupForm(word), partOfSpeech);
+    if (!reading) return std::nullopt;
+    return ipaOf(*reading);
 }
 
 std::optional<Pronunciation> HeadwordPhonetics::pronounce(const QString& word,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,12 +15,18 @@ namespace tawen::ipa {
 // or a meaning that names none.
 const char* firstPartOfSpeech(const QString& meaning);
 
+// The words of a headword as they are read aloud: blanks, ellipses ("as…as",
+// "take...into account"), slashes, brackets and "=" separate them; accents are
+// dropped (café reads as cafe).
+QStringList spokenWords(const QString& headword);
+
 // The phonetic field of a course entry. A word takes its reading from the
 // pronouncing dictionary; where the dictionary lists several (record, present,
 // export), the one the voice's lexicon gives for the first part of speech of
 // the meaning. A word the dictionary lacks is read by the voice's
 // letter-to-sound rules. Phrases of up to three words get their words' IPA
-// joined by blanks; longer phrases and sentences get none.
+// joined by blanks; longer phrases, sentences and headwords with a number
+// get none.
 class HeadwordPhonetics {
   public:
     HeadwordPhonetics(const PronouncingDictionary& dictionary, const FliteLexicon& lexicon);
@@ -33,6 +40,7 @@ class HeadwordPhonetics {
     int wordsInDictionary() const { return wordsInDictionary_; }
 
   private:
+    std::optional<QString> dottedReading(const QString& word, const char* partOfSpeech);
     std::optional<Pronunciation> pronounce(const QString& word, const char* partOfSpeech);
     std::optional<Pronunciation> fromDictionary(const QString& word, const char* partOfSpeech);
 
