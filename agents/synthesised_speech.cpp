@@ -1,8 +1,7 @@
-#include "agents/espeak_speech.h"
+#include "agents/synthesised_speech.h"
 
 #include <QCoreApplication>
 
-#include "agents/espeak_synthesizer.h"
 #include "agents/synthesis_worker.h"
 #include "agents/utterance_player.h"
 #include "platform/audio_outputs.h"
@@ -13,19 +12,21 @@ namespace tawen {
 // and the cut-off point of the last very-high request.
 class SpeechSession : public QObject {
   public:
-    explicit SpeechSession(QObject* parent)
-        : QObject(parent), worker_(this, [this](quint64 utterance, std::optional<espeak::Pcm> pcm) {
-              // Cut-off and failed utterances still pass through the player,
-              // empty, so every end is reported in the order spoken.
-              const bool playable = pcm && utterance > cutOffUpTo_;
-              player.enqueue(utterance, playable ? *pcm : espeak::Pcm{});
-          }) {}
+    SpeechSession(QObject* parent, const Speaker& speaker)
+        : QObject(parent),
+          worker_(
+              this,
+              [speaker](const QString& text, const std::function<bool()>& cancelled) {
+                  return synthesise(text, speaker, cancelled);
+              },
+              [this](quint64 utterance, std::optional<Pcm> pcm) {
+                  // Cut-off and failed utterances still pass through the player,
+                  // empty, so every end is reported in the order spoken.
+                  const bool playable = pcm && utterance > cutOffUpTo_;
+                  player.enqueue(utterance, playable ? *pcm : Pcm{});
+              }) {}
 
-    void speak(quint64 utterance, const QString& text, const QString& voice) {
-        worker_.queue(utterance, text, voice);
-    }
-
-    void preload(const QStringList& voices) { worker_.preload(voices); }
+    void speak(quint64 utterance, const QString& text) { worker_.queue(utterance, text); }
 
     void cutOffBefore(quint64 utterance) {
         cutOffUpTo_ = utterance - 1;
@@ -41,43 +42,46 @@ class SpeechSession : public QObject {
 };
 
 bool KnownVoice::installed() {
-    if (!installed_) installed_ = espeak::hasVoice(name_);
+    if (!installed_) installed_ = check_();
     return *installed_;
 }
 
-EspeakSpeech::EspeakSpeech(const SpeechVoices& voices)
-    : english_(voices.english), mandarin_(voices.mandarin) {}
+SynthesisedSpeech::SynthesisedSpeech(const SpeechVoices& voices)
+    : englishVoice_(voiceNamed(voices.english)),
+      mandarinVoice_(voices.mandarin),
+      english_([this] { return englishVoice_ && tawen::canSpeak(*englishVoice_); }),
+      mandarin_([this] { return canSpeakMandarin(mandarinVoice_); }) {}
 
-EspeakSpeech::~EspeakSpeech() { delete session_.data(); }
+SynthesisedSpeech::~SynthesisedSpeech() { delete session_.data(); }
 
-void EspeakSpeech::Register(const QString&, const QString&) {
-    // Starting the library and loading both voices now spares the first word
-    // the delay; doing it in the background spares the window that registers.
-    if (SpeechSession* running = session()) running->preload({english_.name(), mandarin_.name()});
-}
+// Nothing to prepare: the libraries load with the first word, on the
+// synthesis thread, so the window that registers never waits for them.
+void SynthesisedSpeech::Register(const QString&, const QString&) {}
 
-std::optional<SpeechEngine::Utterance> EspeakSpeech::Speak(const QString& text, int flags) {
-    KnownVoice& voice = voiceFor(text);
+std::optional<SpeechEngine::Utterance> SynthesisedSpeech::Speak(const QString& text, int flags) {
+    if (!canSpeak(text) || platform::audioOutputCount() == 0) return std::nullopt;
     SpeechSession* running = session();
-    if (running == nullptr || !voice.installed() || platform::audioOutputCount() == 0) {
-        return std::nullopt;
-    }
+    if (running == nullptr) return std::nullopt;
     const Utterance utterance = ++lastUtterance_;
     if (flags & kVeryHighPriority) running->cutOffBefore(utterance);
-    running->speak(utterance, text, voice.name());
+    running->speak(utterance, text);
     return utterance;
 }
 
-KnownVoice& EspeakSpeech::voiceFor(const QString& text) {
-    for (const char32_t c : text.toUcs4()) {
-        if (QChar::script(c) == QChar::Script_Han) return mandarin_;
+bool SynthesisedSpeech::canSpeak(const QString& text) {
+    const QList<ScriptRun> runs = scriptRuns(text);
+    if (runs.isEmpty()) return false;
+    for (const ScriptRun& run : runs) {
+        if (!(run.chinese ? mandarin_ : english_).installed()) return false;
     }
-    return english_;
+    return true;
 }
 
-SpeechSession* EspeakSpeech::session() {
+SpeechSession* SynthesisedSpeech::session() {
     if (session_ == nullptr && QCoreApplication::instance() != nullptr) {
-        session_ = new SpeechSession(QCoreApplication::instance());
+        // Without an English voice no English run gets this far.
+        const Speaker speaker{englishVoice_.value_or(defaultVoice()), mandarinVoice_};
+        session_ = new SpeechSession(QCoreApplication::instance(), speaker);
         connect(&session_->player, &UtterancePlayer::finished, this,
                 &SpeechEngine::utteranceFinished);
     }
