@@ -67,7 +67,6 @@ std::optional<QString> HeadwordPhonetics::ipaFor(const QString& headword, const 
 
 std::optional<Pronunciation> HeadwordPhonetics::pronounce(const QString& word,
                                                           const char* partOfSpeech) {
-    if (word.isEmpty()) return std::nullopt;
     ++wordsSeen_;
     if (std::optional<Pronunciation> known = fromDictionary(word, partOfSpeech)) {
         ++wordsInDictionary_;

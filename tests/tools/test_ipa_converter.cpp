@@ -128,11 +128,12 @@ class IpaConverterTest : public QObject {
         HeadwordPhonetics phonetics(dictionary(), lexicon());
         QStringList problems;
         const QString out = phoneticTable(
-            u"abandon\tv. 放弃\r\nnice to meet you\t见到你很高兴\n苹果\tn.\nbroken line\n"_qs,
+            u"abandon\tv. 放弃\r\nnice to meet you\t见到你很高兴\n苹果\tn.\nbroken line\n\tn. 空\r\n"_qs,
             phonetics, problems);
         QCOMPARE(out, u"abandon\təˈbændən\nnice to meet you\t\n苹果\t\n"_qs);
         QCOMPARE(problems, (QStringList{u"第 3 行无法注音：苹果"_qs,
-                                        u"第 4 行不是“单词<TAB>解释”：broken line"_qs}));
+                                        u"第 4 行不是“单词<TAB>解释”：broken line"_qs,
+                                        u"第 5 行不是“单词<TAB>解释”：\tn. 空"_qs}));
     }
 
     void aCourseGetsItsPhoneticFieldAnew() {
