@@ -113,8 +113,13 @@ RoomShape shapeOf(Room room) {
 
 Pcm resampled(const Pcm& pcm, int sampleRate) {
     if (pcm.sampleRate == sampleRate || pcm.sampleRate <= 0) return pcm;
-    const Signal in = toSignal(pcm);
+    Signal in = toSignal(pcm);
     if (in.empty()) return Pcm{{}, sampleRate};
+    if (sampleRate < pcm.sampleRate) {
+        // What the new rate cannot carry would fold back as noise: filter it out first.
+        for (int pass = 0; pass < 4; ++pass)
+            Biquad::lowPass(0.45f * float(sampleRate), pcm.sampleRate).apply(in);
+    }
     const double step = double(pcm.sampleRate) / double(sampleRate);
     Signal out(size_t(double(in.size()) / step));
     for (size_t i = 0; i < out.size(); ++i) {

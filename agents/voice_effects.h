@@ -6,8 +6,8 @@
 // of a telephone line, and the echoes of large rooms.
 namespace tawen::effects {
 
-// The same sound at another sample rate (linear interpolation; what is lost
-// lies above hearing-relevant speech for the rates used here).
+// The same sound at another sample rate (by linear interpolation, after a
+// low-pass filter when the rate goes down).
 Pcm resampled(const Pcm& pcm, int sampleRate);
 
 // Only the band a telephone line carries, 300 to 3400 Hz, slightly overdriven.

@@ -29,7 +29,7 @@ const QList<NamedVoice>& namedVoices() {
         {QStringLiteral("Mike in Stadium"), flite("rms", Effect::Stadium)},
         {QStringLiteral("RoboSoft One"), espeak("en-us+robosoft")},
         {QStringLiteral("RoboSoft Two"), espeak("en-us+robosoft2")},
-        {QStringLiteral("RoboSoft Three"), espeak("en-us+robosoft3")},
+        {QStringLiteral("RoboSoft Three"), espeak("en-us+robosoft6")},
     };
     return voices;
 }

@@ -39,7 +39,7 @@ struct NamedVoice {
 //   Mike in Stadium      Mike in a long reverberation with an echo off the stands
 //   RoboSoft One         espeak-ng en-us+robosoft
 //   RoboSoft Two         espeak-ng en-us+robosoft2
-//   RoboSoft Three       espeak-ng en-us+robosoft3
+//   RoboSoft Three       espeak-ng en-us+robosoft6, a monotone
 const QList<NamedVoice>& namedVoices();
 
 // The default voice, read when no voice is chosen.
