@@ -556,7 +556,7 @@ class FirstLearnTest : public QObject {
         Form8& window = open();
         window.Command7_Click();
         QCOMPARE(window.Label3->font().family(), QStringLiteral("DFPhonetic"));
-        QCOMPARE(window.Label3->text(), QStringLiteral("[həlˈəʊ]"));
+        QCOMPARE(window.Label3->text(), QStringLiteral("[həˈloʊ]"));
         const QColor blue(64, 112, 176);
         QCOMPARE(window.Label3->palette().color(QPalette::Active, QPalette::WindowText), blue);
         QCOMPARE(window.Text1->palette().color(QPalette::Active, QPalette::Text), blue);

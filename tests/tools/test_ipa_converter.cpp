@@ -95,6 +95,10 @@ class IpaConverterTest : public QObject {
         row("sentence", "Are you sure?", "你确定吗？", "");
         // a compound the dictionary lacks is read part by part
         row("compound", "pencil-box", "n. 铅笔盒", "ˌpɛnsəlˈbɑːks");
+        // British spellings are found under the American ones
+        row("flavour", "flavour", "n. 味道", "ˈfleɪvɚ");
+        row("analyse", "analyse", "v. 分析", "ˈænəˌlaɪz");
+        row("centre", "centre", "n. 中心", "ˈsɛntɚ");
         // a word the dictionary lacks: the voice's letter-to-sound rules
         row("missing from the dictionary", "netizen", "n. 网民", "ˈnɛtɪzən");
     }
