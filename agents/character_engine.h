@@ -33,8 +33,9 @@ class AgentCharacter {
     virtual int LanguageID() const = 0;
     virtual void setLanguageID(int language) = 0;
 
-    // The voice by name; empty is the engine's default. A voice that cannot be
-    // produced is refused at once (false) and the old one kept.
+    // The voice by the name the voice choice shows (agents/voices.h); empty is
+    // the default voice. A voice that cannot be produced is refused at once
+    // (false) and the old one kept.
     virtual QString TTSModeID() const = 0;
     virtual bool setTTSModeID(const QString& voice) = 0;
 

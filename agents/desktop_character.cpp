@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "agents/character_voices.h"
 #include "agents/speech_engine.h"
 #include "agents/speech_text.h"
 
@@ -43,7 +44,14 @@ DesktopCharacter::DesktopCharacter(const QString& id, CharacterDesign design, Ch
 DesktopCharacter::~DesktopCharacter() { disconnect(listening_); }
 
 bool DesktopCharacter::setTTSModeID(const QString& voice) {
-    if (!speech().HasVoice(voice)) return false;
+    std::unique_ptr<SpeechEngine> engine;
+    if (!voice.isEmpty()) {
+        engine = characterVoices().make(voice);
+        if (!engine) return false;
+    }
+    // A line still being said in the old voice would never be heard to its end.
+    if (utterance_) endSpeaking();
+    ownVoice_ = std::move(engine);
     voice_ = voice;
     return true;
 }
@@ -143,10 +151,10 @@ void DesktopCharacter::beginSpeaking(const QString& text) {
     if (figure_.isVisible()) balloon_.say(words.shown, balloonFace_);
     talking_ = true;
     talkStart_ = clock_.elapsed();
-    SpeechEngine& engine = speech();
-    const std::optional<quint64> utterance =
-        words.spoken.trimmed().isEmpty() ? std::nullopt
-                                         : engine.SpeakIn(voice_, words.spoken, kNormalPriority);
+    SpeechEngine& engine = ownVoice_ ? *ownVoice_ : speech();
+    const std::optional<quint64> utterance = words.spoken.trimmed().isEmpty()
+                                                 ? std::nullopt
+                                                 : engine.Speak(words.spoken, kNormalPriority);
     if (utterance) {
         utterance_ = utterance;
         listening_ =

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <deque>
+#include <memory>
 #include <optional>
 
 #include "agents/character_art.h"
@@ -13,6 +14,7 @@
 #include "agents/figure_window.h"
 #include "agents/request_ledger.h"
 #include "agents/speech_balloon.h"
+#include "agents/speech_engine.h"
 
 namespace tawen {
 
@@ -108,6 +110,7 @@ class DesktopCharacter final : public QObject, public AgentCharacter {
 
     int language_ = 0;
     QString voice_;
+    std::unique_ptr<SpeechEngine> ownVoice_;  // none: the default voice, the engine of the run
     QString balloonFace_ = QStringLiteral("宋体");
     bool autoPopupMenu_ = true;
 };

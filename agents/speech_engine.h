@@ -31,20 +31,13 @@ class SpeechEngine : public QObject {
     // number as later reported by utteranceFinished.
     virtual std::optional<Utterance> Speak(const QString& text, int flags) = 0;
 
-    // The same in a voice chosen by name (empty: the engine's default).
-    // An engine without named voices has only its default.
-    virtual bool HasVoice(const QString& voice) { return voice.isEmpty(); }
-    virtual std::optional<Utterance> SpeakIn(const QString& voice, const QString& text, int flags) {
-        return HasVoice(voice) ? Speak(text, flags) : std::nullopt;
-    }
-
   signals:
     // Every utterance Speak accepted ends exactly once, in the order spoken:
     // played out, cut off by a very-high request, or lost to a sound fault.
     void utteranceFinished(quint64 utterance);
 };
 
-// The engine of the run: espeak-ng with its English and Mandarin voices unless
+// The engine of the run: flite for English, espeak-ng for Mandarin, unless
 // another is installed.
 SpeechEngine& speech();
 void installSpeech(std::unique_ptr<SpeechEngine> replacement);

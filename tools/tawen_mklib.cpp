@@ -3,6 +3,7 @@
 //   tawen-mklib encode [--key NAME] [--from ENCODING] PLAINTEXT LIBRARY
 //   tawen-mklib decode [--key NAME] LIBRARY PLAINTEXT
 //   tawen-mklib list [--key NAME] [--count] LIBRARY
+//   tawen-mklib join [--key NAME] [--with synonyms|antonyms] LEXICON LIST LIBRARY
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -18,7 +19,10 @@
 #include "library/library_cipher.h"
 #include "library/library_files.h"
 #include "platform/atomic_file.h"
+#include "platform/text_codec.h"
+#include "tools/course_join.h"
 #include "tools/course_source.h"
+#include "tools/lexicon.h"
 
 namespace {
 
@@ -30,6 +34,9 @@ const char* const Usage =
     "  tawen-mklib decode [--key 密钥] 词库文件 明文文件    把词库解密回明文\n"
     "  tawen-mklib list [--key 密钥] [--count] 词库文件     "
     "按程序读取的方式列出每行（或只列行数）\n"
+    "  tawen-mklib join [--key 密钥] [--with synonyms|antonyms] 词库目录 课程列表 词库文件\n"
+    "      按课程列表从词库目录（data/lexicon）取出每个词的释义和音标，加密成词库；\n"
+    "      --with 在释义后加上同义词或反义词\n"
     "密钥：course（课程词库，默认）、personal（个人生词库）、backup（生词库备份）\n"
     "编码：gb18030（默认）或 utf-8；以 UTF-8 字节顺序标记开头的明文总按 UTF-8 读取。\n"
     "明文中 CR LF 或单独的 CR 结束一行；单独的 LF 属于字段内容，原样保留。\n"
@@ -47,6 +54,7 @@ struct Options {
     std::string_view key = LibraryCipher::CourseKey;
     tawen::SourceEncoding encoding = tawen::SourceEncoding::Gb18030;
     bool countOnly = false;
+    tawen::CourseExtra extra = tawen::CourseExtra::None;
     QStringList files;
 };
 
@@ -79,6 +87,13 @@ Options parseOptions(QStringList args) {
         } else if (arg == QLatin1String("--from") && options.command == QLatin1String("encode")) {
             if (args.isEmpty()) throw Failure{QStringLiteral("--from 后缺少编码名"), true};
             options.encoding = encodingNamed(args.takeFirst());
+        } else if (arg == QLatin1String("--with") && options.command == QLatin1String("join")) {
+            if (args.isEmpty())
+                throw Failure{QStringLiteral("--with 后缺少 synonyms 或 antonyms"), true};
+            const QString name = args.takeFirst();
+            const std::optional<tawen::CourseExtra> extra = tawen::courseExtraNamed(name);
+            if (!extra) throw Failure{QStringLiteral("未知的附加内容：%1").arg(name), true};
+            options.extra = *extra;
         } else if (arg == QLatin1String("--count") && options.command == QLatin1String("list")) {
             options.countOnly = true;
         } else if (arg.startsWith(QLatin1String("--"))) {
@@ -87,10 +102,12 @@ Options parseOptions(QStringList args) {
             options.files.append(arg);
         }
     }
-    const qsizetype wanted = options.command == QLatin1String("list") ? 1 : 2;
-    const bool known = options.command == QLatin1String("encode") ||
-                       options.command == QLatin1String("decode") ||
-                       options.command == QLatin1String("list");
+    const qsizetype wanted = options.command == QLatin1String("list")   ? 1
+                             : options.command == QLatin1String("join") ? 3
+                                                                        : 2;
+    const bool known =
+        options.command == QLatin1String("encode") || options.command == QLatin1String("decode") ||
+        options.command == QLatin1String("list") || options.command == QLatin1String("join");
     if (!known) throw Failure{QStringLiteral("未知的命令：%1").arg(options.command), true};
     if (options.files.size() != wanted) {
         throw Failure{QStringLiteral("%1 需要 %2 个文件名").arg(options.command).arg(wanted), true};
@@ -125,25 +142,38 @@ QByteArray readLibrary(const Options& options) {
     return bytes;
 }
 
+// Rows beyond what the program reads would be silently lost to the learner.
+void writeLibrary(const Options& options, const QString& source, QByteArray plaintext) {
+    if (plaintext.isEmpty()) throw Failure{QStringLiteral("明文文件是空的：%1").arg(source)};
+    const qsizetype lines = plaintext.count("\r\n");
+    if (lines > tawen::MaxWordRows) {
+        throw Failure{QStringLiteral("%1 有 %2 行，词库最多 %3 行")
+                          .arg(source)
+                          .arg(lines)
+                          .arg(tawen::MaxWordRows)};
+    }
+    LibraryCipher::apply(plaintext, options.key);
+    writeWhole(options.files.last(), plaintext);
+}
+
 void encode(const Options& options) {
     const std::optional<QByteArray> converted =
         tawen::toLibraryPlaintext(readWhole(options.files[0]), options.encoding);
     if (!converted) {
         throw Failure{QStringLiteral("明文文件不是有效的 UTF-8 文本：%1").arg(options.files[0])};
     }
-    QByteArray plaintext = *converted;
-    if (plaintext.isEmpty()) {
-        throw Failure{QStringLiteral("明文文件是空的：%1").arg(options.files[0])};
-    }
-    const qsizetype lines = plaintext.count("\r\n");
-    if (lines > tawen::MaxWordRows) {
-        throw Failure{QStringLiteral("%1 有 %2 行，词库最多 %3 行")
-                          .arg(options.files[0])
-                          .arg(lines)
-                          .arg(tawen::MaxWordRows)};
-    }
-    LibraryCipher::apply(plaintext, options.key);
-    writeWhole(options.files[1], plaintext);
+    writeLibrary(options, options.files[0], *converted);
+}
+
+void join(const Options& options) {
+    tawen::Lexicon lexicon;
+    QString error;
+    if (!lexicon.load(options.files[0], error)) throw Failure{error};
+    const QString listPath = options.files[1];
+    const std::optional<QString> rows =
+        tawen::joinCourse(lexicon, QString::fromUtf8(readWhole(listPath)), options.extra, error);
+    if (!rows) throw Failure{listPath + QStringLiteral(" ") + error};
+    writeLibrary(options, listPath, platform::encodeText(*rows));
 }
 
 void decode(const Options& options) { writeWhole(options.files[1], readLibrary(options)); }
@@ -179,6 +209,8 @@ int main(int argc, char* argv[]) {
         const Options options = parseOptions(app.arguments().mid(1));
         if (options.command == QLatin1String("encode")) {
             encode(options);
+        } else if (options.command == QLatin1String("join")) {
+            join(options);
         } else if (options.command == QLatin1String("decode")) {
             decode(options);
         } else {

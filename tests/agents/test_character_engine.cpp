@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "agents/character_art.h"
+#include "agents/character_voices.h"
 #include "agents/desktop_characters.h"
 #include "agents/speech_text.h"
 #include "fakes/recording_speech.h"
@@ -72,6 +73,18 @@ void saveContactSheet(const QString& file, const LoadedCharacter& character) {
     sheet.save(QStringLiteral(TAWEN_STAGE_DIR "/../artifacts/contact-sheet-%1.png")
                    .arg(QFileInfo(file).baseName()));
 }
+
+// Hands out a recording engine for every voice asked for.
+class RecordingVoices final : public CharacterVoices {
+  public:
+    std::vector<RecordingSpeech*> engines;
+
+    std::unique_ptr<SpeechEngine> make(const QString&) override {
+        auto engine = std::make_unique<RecordingSpeech>();
+        engines.push_back(engine.get());
+        return engine;
+    }
+};
 
 void sendMouse(QWidget& window, QEvent::Type type, QPoint at, Qt::MouseButton button,
                Qt::MouseButtons held) {
@@ -244,9 +257,30 @@ class CharacterEngineTest : public QObject {
 
     void aVoiceThatCannotBeProducedIsRefusedAtOnce() {
         DesktopCharacter& a = load(QStringLiteral("AgentIDA"));
-        QVERIFY(a.setTTSModeID(QString()));
         QVERIFY(!a.setTTSModeID(QStringLiteral("No Such Voice")));
         QCOMPARE(a.TTSModeID(), QString());
+        QVERIFY(a.setTTSModeID(QStringLiteral("Mike in Hall")));
+        QCOMPARE(a.TTSModeID(), QStringLiteral("Mike in Hall"));
+        QVERIFY(!a.setTTSModeID(QStringLiteral("Mike on the Moon")));
+        QCOMPARE(a.TTSModeID(), QStringLiteral("Mike in Hall"));
+    }
+
+    void aCharacterWithAVoiceOfItsOwnSpeaksInIt() {
+        auto voices = std::make_unique<RecordingVoices>();
+        RecordingVoices& made = *voices;
+        installCharacterVoices(std::move(voices));
+        DesktopCharacter& a = load(QStringLiteral("AgentIDA"));
+        DesktopCharacter& b = load(QStringLiteral("AgentIDB"), QStringLiteral("zippy.tcf"));
+        QVERIFY(a.setTTSModeID(QStringLiteral("Mary")));
+        const AgentRequest line = a.Speak(QStringLiteral("In my own voice."));
+        b.Wait(line);
+        b.Speak(QStringLiteral("In the usual one."));
+        QCOMPARE(made.engines.size(), 1);
+        QCOMPARE(made.engines[0]->texts(), QStringList{"In my own voice."});
+        QVERIFY(speech_->texts().isEmpty());
+        QVERIFY(made.engines[0]->finishNext());  // the end comes from the voice A speaks in
+        QTRY_COMPARE(speech_->texts(), QStringList{"In the usual one."});
+        installCharacterVoices(std::make_unique<NamedVoices>());
     }
 
     void aDamagedOrMissingFileIsRefusedAndLeftAsItWas_data() {

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -148,6 +149,89 @@ class MklibTest : public QObject {
         QCOMPARE(read("out.txt"), plaintext);
     }
 
+    // A lexicon folder with two meaning files, phonetics and synonyms.
+    void writeLexicon(const QString& folder) const {
+        QDir().mkpath(path(folder + "/meanings"));
+        write(folder + "/meanings/a.tsv",
+              QStringLiteral("# comment lines and blank lines are skipped\n\n"
+                             "bold\tadj. 大胆的\r\n"
+                             "apple\tn. 苹果\n")
+                  .toUtf8());
+        write(folder + "/meanings/z.tsv",
+              QStringLiteral("a lot of\t许多\nHow are you?\t你好吗？\n").toUtf8());
+        write(folder + "/phonetics.tsv",
+              QStringLiteral("bold\tˈboʊld\napple\tˈæpəl\na lot of\tə ˈlɑt əv\n").toUtf8());
+        write(folder + "/synonyms.tsv", QStringLiteral("bold\tbrave, daring\n").toUtf8());
+    }
+
+    // Each row takes its meaning and phonetic from the lexicon, in the list's
+    // order; a topic column labels the meaning, and a synonym course adds them.
+    void joinMakesACourseFromItsListAndTheLexicon() {
+        writeLexicon("lexicon");
+        write("plain.list", QStringLiteral("# A course\n# 3 headwords\napple\nHow are you?\n"
+                                           "a lot of\tnumbers\n")
+                                .toUtf8());
+        QCOMPARE(mklib({"join", path("lexicon"), path("plain.list"), path("plain.twn")}).status, 0);
+        QCOMPARE(plainRc4(read("plain.twn"), "Q7vorTa"),
+                 platform::encodeText(u"apple#n. 苹果#[ˈæpəl]\r\n"
+                                      u"How are you?#你好吗？#\r\n"
+                                      u"a lot of#【numbers】许多#[ə ˈlɑt əv]\r\n"));
+
+        write("syn.list", "bold\n");
+        QCOMPARE(mklib({"join", "--with", "synonyms", path("lexicon"), path("syn.list"),
+                        path("syn.twn")})
+                     .status,
+                 0);
+        QCOMPARE(plainRc4(read("syn.twn"), "Q7vorTa"),
+                 platform::encodeText(u"bold#adj. 大胆的；同义：brave, daring#[ˈboʊld]\r\n"));
+    }
+
+    void joinRefusesWhatWouldMakeAWrongCourse_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("headword without an entry")
+            << "list" << QByteArray("apple\npear\n") << QStringList{} << "“pear”在词库中没有释义";
+        QTest::newRow("headword twice in a course")
+            << "list" << QByteArray("apple\nbold\napple\n") << QStringList{} << "第 3 行";
+        QTest::newRow("antonym the lexicon lacks")
+            << "list" << QByteArray("bold\n") << QStringList{"--with", "antonyms"}
+            << "缺少本课程要的反义词";
+        QTest::newRow("unknown addition") << "list" << QByteArray("bold\n")
+                                          << QStringList{"--with", "colours"} << "未知的附加内容";
+        QTest::newRow("one headword in two meaning files")
+            << "lexicon/meanings/b.tsv" << QByteArray("bold\tadj. 醒目的\n") << QStringList{}
+            << "“bold”的释义出现了两次";
+        QTest::newRow("a meaning that would split the row")
+            << "lexicon/meanings/b.tsv" << QByteArray("pear\tn. 梨#2\n") << QStringList{}
+            << "含有“#”";
+        QTest::newRow("a phonetic without a meaning")
+            << "lexicon/phonetics.tsv" << QByteArray("pear\tˈpɛr\n") << QStringList{}
+            << "“pear”在释义中没有词条";
+        QTest::newRow("a line that is not two columns")
+            << "lexicon/synonyms.tsv" << QByteArray("bold brave\n") << QStringList{} << "两栏";
+        QTest::newRow("empty list")
+            << "list" << QByteArray("# only a header\n") << QStringList{} << "没有词条";
+    }
+
+    void joinRefusesWhatWouldMakeAWrongCourse() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, options);
+        QFETCH(QString, message);
+        QFile::remove(path("out"));
+        QDir(path("lexicon")).removeRecursively();
+        writeLexicon("lexicon");
+        write("list", "apple\n");
+        write(file, text);
+        const Run run = mklib(QStringList{"join"} + options +
+                              QStringList{path("lexicon"), path("list"), path("out")});
+        QVERIFY(run.status > 0);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(!QFileInfo::exists(path("out")));
+    }
+
     void badCallsFailClearlyAndWriteNothing_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
@@ -182,6 +266,7 @@ class MklibTest : public QObject {
     void badCallsFailClearlyAndWriteNothing() {
         QFETCH(QStringList, arguments);  // "@name" is a file in the test's folder
         QFETCH(QString, message);
+        QFile::remove(path("out"));
         write("empty", {});
         write("long.txt", QByteArray("w\r\n").repeated(32767));
         write("gb.txt", platform::encodeText(u"苹果#apple\r\n"));
