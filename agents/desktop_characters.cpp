@@ -46,7 +46,11 @@ DesktopCharacters::~DesktopCharacters() {
 }
 
 QString DesktopCharacters::Load(const QString& id, const QString& file) {
-    std::variant<LoadedCharacter, QString> read = readCharacterFile(characterFolder() + file);
+    // A bare name: nothing outside the character folder is a character.
+    std::variant<LoadedCharacter, QString> read =
+        file.contains(u'/') || file.startsWith(u'.')
+            ? std::variant<LoadedCharacter, QString>(QStringLiteral("不是精灵文件夹里的文件"))
+            : readCharacterFile(characterFolder() + file);
     if (const QString* why = std::get_if<QString>(&read))
         return QStringLiteral("动画精灵文件“%1”不能使用：%2。").arg(file, *why);
     Unload(id);

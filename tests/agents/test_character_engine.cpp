@@ -316,6 +316,11 @@ class CharacterEngineTest : public QObject {
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), bytes);
         QVERIFY(!engine_->Load(QStringLiteral("AgentIDA"), QStringLiteral("absent.tcf")).isEmpty());
+        // Only a bare name of the folder: not a file beside it.
+        QFile::copy(characterFolder() + QStringLiteral("bao.tcf"),
+                    characterFolder() + QStringLiteral("../bao.tcf"));
+        QVERIFY(!engine_->Load(QStringLiteral("AgentIDA"), QStringLiteral("../bao.tcf")).isEmpty());
+        QVERIFY(!engine_->Characters(QStringLiteral("AgentIDA")));
     }
 
     void moveToGlidesWhenShownAndJumpsWhenHidden() {
