@@ -1,6 +1,7 @@
 #include "shell/form6_main.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "agents/form11_dialogue.h"
 #include "agents/speech_engine.h"
 #include "library/form13_organizer.h"
 #include "library/form2_library.h"
@@ -120,6 +122,7 @@ void Form6::buildMenus() {
     mnuzl = addItem(mnutool, "mnuzl", QStringLiteral("整理个人词库"));
     mnudialogue = addItem(mnutool, "mnudialogue", QStringLiteral("口语对话"));
     connect(mnuzl, &QAction::triggered, this, &Form6::mnuzl_Click);
+    connect(mnudialogue, &QAction::triggered, this, &Form6::mnudialogue_Click);
     mnutool->addSeparator()->setVisible(false);
     mnump3 = addItem(mnutool, "mnump3", QStringLiteral("制作英语WAV"));
     mnunetapp = addItem(mnutool, "mnunetapp", QStringLiteral("在线更新升级"));
@@ -214,6 +217,13 @@ void Form6::mnuforum_Click() { openHomePage(); }
 void Form6::mnuzl_Click() {
     Form13 organizer(this);
     organizer.exec();
+}
+
+// Over the window the learner is in: this one, or the consolidation test
+// whose tool menu passes the click on.
+void Form6::mnudialogue_Click() {
+    QWidget* over = QApplication::activeWindow();
+    openDialogue(over ? over : this);
 }
 
 void Form6::mnuabout_Click() {

@@ -51,6 +51,7 @@ class Form6 final : public QMainWindow {
     void mnuforum_Click();
     void mnuabout_Click();
     void mnuzl_Click();
+    void mnudialogue_Click();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

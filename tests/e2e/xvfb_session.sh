@@ -47,7 +47,9 @@ start_display() {
 install_copy() {
     root=$(mktemp -d)
     cp -a "$1"/. "$root"/
-    rm -rf "$root/User" "$root/system"
+    rm -rf "$root/User"
+    # A fresh system folder, but for the characters the program ships there.
+    find "$root/system" -mindepth 1 -maxdepth 1 ! -name msagent -exec rm -rf {} +
     mkdir -p "$root/User" "$root/system"
 }
 
