@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace tawen::ipa {
 
 namespace {
@@ -42,12 +44,21 @@ QString lookupForm(const QString& word) {
 }
 
 // The American spellings a British one may stand for (flavour, analyse,
-// centre), in the order tried; the dictionary is American.
+// centre, socialise, haemolytic, instalment, travelling), in the order
+// tried; the dictionary is American.
 QStringList americanSpellings(const QString& word) {
     static const std::pair<QRegularExpression, QString> kRules[] = {
         {QRegularExpression(QStringLiteral("our")), QStringLiteral("or")},
         {QRegularExpression(QStringLiteral("yse$")), QStringLiteral("yze")},
-        {QRegularExpression(QStringLiteral("([^aeiou])tre$")), QStringLiteral("\\1ter")},
+        {QRegularExpression(QStringLiteral("is(e|ed|es|ing|ation|ations|er|ers)$")),
+         QStringLiteral("iz\\1")},
+        {QRegularExpression(QStringLiteral("([^aeiou])re(s?)$")), QStringLiteral("\\1er\\2")},
+        {QRegularExpression(QStringLiteral("([^aeiou])(ae|oe)")), QStringLiteral("\\1e")},
+        {QRegularExpression(QStringLiteral("ll(ed|ing|er|ers)$")), QStringLiteral("l\\1")},
+        {QRegularExpression(QStringLiteral("([^l])l(ment|ments)?$")), QStringLiteral("\\1ll\\2")},
+        {QRegularExpression(QStringLiteral("ogue$")), QStringLiteral("og")},
+        {QRegularExpression(QStringLiteral("ence$")), QStringLiteral("ense")},
+        {QRegularExpression(QStringLiteral("mme$")), QStringLiteral("m")},
     };
     QStringList spellings;
     for (const auto& [pattern, replacement] : kRules) {
@@ -56,6 +67,20 @@ QStringList americanSpellings(const QString& word) {
     }
     return spellings;
 }
+
+// Capitals (CD, USA) and single letters with dots (a.m., U.K.) are read
+// letter by letter, each letter by its name.
+bool isInitialism(const QString& word) {
+    static const QRegularExpression capitals(QStringLiteral("^[A-Z]{2,}$"));
+    static const QRegularExpression dotted(QStringLiteral("^([a-z]\\.)+[a-z]?$"));
+    const QString bare = QString(word).remove(QRegularExpression(QStringLiteral("[^\\p{L}.]")));
+    return capitals.match(QString(bare).remove(u'.')).hasMatch() ||
+           dotted.match(bare.toLower()).hasMatch();
+}
+
+// Capitals the dictionary lacks are spelt out when they are this short
+// (CIF); longer ones are mostly said as words.
+constexpr qsizetype kLongestSpeltOut = 3;
 
 }  // namespace
 
@@ -78,7 +103,7 @@ const char* firstPartOfSpeech(const QString& meaning) {
 
 HeadwordPhonetics::HeadwordPhonetics(const PronouncingDictionary& dictionary,
                                      const FliteLexicon& lexicon)
-    : dictionary_(dictionary), lexicon_(lexicon) {}
+    : dictionary_(dictionary), lexicon_(lexicon), parts_(dictionary) {}
 
 std::optional<QString> HeadwordPhonetics::ipaFor(const QString& headword, const QString& meaning) {
     const QStringList words = spokenWords(headword);
@@ -103,34 +128,49 @@ std::optional<QString> HeadwordPhonetics::ipaFor(const QString& headword, const 
 std::optional<QString> HeadwordPhonetics::dottedReading(const QString& word,
                                                         const char* partOfSpeech) {
     const QString dotted = word.toLower();
+    const StressSource source =
+        isInitialism(word) ? StressSource::Letters : StressSource::Dictionary;
     if (dotted.contains(u'.')) {
         if (const std::optional<Pronunciation> whole = fromDictionary(dotted, partOfSpeech))
-            return ipaOf(*whole);
+            return ipaOf(*whole, source);
         static const QRegularExpression pieces(QStringLiteral("[^.]+\\.?"));
         QStringList parts;
         for (const QRegularExpressionMatch& piece : pieces.globalMatch(dotted)) {
             const QString part = piece.captured();
-            std::optional<Pronunciation> reading = fromDictionary(part, partOfSpeech);
-            if (!reading) reading = pronounce(lookupForm(part), partOfSpeech);
+            std::optional<Reading> reading;
+            if (std::optional<Pronunciation> known = fromDictionary(part, partOfSpeech))
+                reading = Reading{*known};
+            else
+                reading = pronounce(lookupForm(part), partOfSpeech, StressSource::Dictionary);
             if (!reading) return std::nullopt;
-            parts.append(ipaOf(*reading));
+            parts.append(ipaOf(reading->phones, reading->stresses));
         }
         if (parts.size() > 1) return parts.join(u' ');
     }
-    const std::optional<Pronunciation> reading = pronounce(lookupForm(word), partOfSpeech);
+    const std::optional<Reading> reading = pronounce(lookupForm(word), partOfSpeech, source);
     if (!reading) return std::nullopt;
-    return ipaOf(*reading);
+    return ipaOf(reading->phones, reading->stresses);
 }
 
-std::optional<Pronunciation> HeadwordPhonetics::pronounce(const QString& word,
-                                                          const char* partOfSpeech) {
+std::optional<HeadwordPhonetics::Reading> HeadwordPhonetics::pronounce(const QString& word,
+                                                                       const char* partOfSpeech,
+                                                                       StressSource source) {
     ++wordsSeen_;
     for (const QString& spelling : QStringList{word} + americanSpellings(word)) {
         if (std::optional<Pronunciation> known = fromDictionary(spelling, partOfSpeech)) {
             ++wordsInDictionary_;
-            return known;
+            return Reading{*known, source};
         }
     }
+    if (source == StressSource::Letters && word.size() <= kLongestSpeltOut) {
+        if (std::optional<Pronunciation> spelt = byLetterNames(word))
+            return Reading{*spelt, StressSource::Letters};
+    }
+    return withoutDictionary(word, partOfSpeech);
+}
+
+std::optional<HeadwordPhonetics::Reading> HeadwordPhonetics::withoutDictionary(
+    const QString& word, const char* partOfSpeech) {
     // A compound the dictionary lacks (pencil-box) is read part by part, the
     // rules reading only what no part of the dictionary covers.
     if (word.contains(u'-')) {
@@ -139,15 +179,41 @@ std::optional<Pronunciation> HeadwordPhonetics::pronounce(const QString& word,
             std::optional<Pronunciation> reading = fromDictionary(part, partOfSpeech);
             if (!reading) reading = lexicon_.lookup(part, partOfSpeech);
             if (!reading) return std::nullopt;
+            if (!whole.empty()) reading->front().beginsWord = true;
             whole.insert(whole.end(), reading->begin(), reading->end());
         }
-        return whole;
+        return Reading{whole};
     }
-    return lexicon_.lookup(word, partOfSpeech);
+    if (std::optional<Pronunciation> built = parts_.fromParts(word)) return Reading{*built};
+    if (std::optional<Pronunciation> guessed = lexicon_.lookup(word, partOfSpeech))
+        return Reading{*guessed, StressSource::Rules};
+    return std::nullopt;
+}
+
+// Each letter by the reading of it that is stressed: the name (a as eɪ, not ə).
+std::optional<Pronunciation> HeadwordPhonetics::byLetterNames(const QString& letters) const {
+    Pronunciation spelt;
+    for (const QChar letter : letters) {
+        const QList<Pronunciation> readings = dictionary_.readings(QString(letter));
+        const auto named = std::find_if(readings.begin(), readings.end(), [](const auto& reading) {
+            return std::any_of(reading.begin(), reading.end(),
+                               [](const Phone& phone) { return phone.stress == 1; });
+        });
+        if (named == readings.end()) return std::nullopt;
+        spelt.insert(spelt.end(), named->begin(), named->end());
+    }
+    return spelt;
 }
 
 std::optional<Pronunciation> HeadwordPhonetics::fromDictionary(const QString& word,
                                                                const char* partOfSpeech) {
+    std::optional<Pronunciation> reading = choose(word, partOfSpeech);
+    if (reading) parts_.markJoin(word, *reading);
+    return reading;
+}
+
+std::optional<Pronunciation> HeadwordPhonetics::choose(const QString& word,
+                                                       const char* partOfSpeech) const {
     const QList<Pronunciation> readings = dictionary_.readings(word);
     if (readings.isEmpty()) return std::nullopt;
     const std::optional<Pronunciation> voiced = lexicon_.lookup(word, partOfSpeech);

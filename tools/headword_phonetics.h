@@ -7,6 +7,7 @@
 
 #include "tools/flite_lexicon.h"
 #include "tools/pronouncing_dictionary.h"
+#include "tools/word_parts.h"
 
 namespace tawen::ipa {
 
@@ -24,8 +25,10 @@ QStringList spokenWords(const QString& headword);
 // pronouncing dictionary; where the dictionary lists several (record, present,
 // export), the one the voice's lexicon gives for the first part of speech of
 // the meaning. A British spelling is looked up in its American form
-// (flavour as flavor). A word the dictionary lacks is read by the voice's
-// letter-to-sound rules. Phrases of up to three words get their words' IPA
+// (flavour as flavor). A word the dictionary lacks is read from the parts it
+// is built of (school|bag, brisk|ness), capitals of up to three letters
+// by their letters' names, and anything else by the voice's letter-to-sound
+// rules. Phrases of up to three words get their words' IPA
 // joined by blanks; longer phrases, sentences and headwords with a number
 // get none.
 class HeadwordPhonetics {
@@ -41,12 +44,23 @@ class HeadwordPhonetics {
     int wordsInDictionary() const { return wordsInDictionary_; }
 
   private:
+    struct Reading {
+        Pronunciation phones;
+        StressSource stresses = StressSource::Dictionary;
+    };
+
     std::optional<QString> dottedReading(const QString& word, const char* partOfSpeech);
-    std::optional<Pronunciation> pronounce(const QString& word, const char* partOfSpeech);
+    std::optional<Reading> pronounce(const QString& word, const char* partOfSpeech,
+                                     StressSource source);
+    std::optional<Reading> withoutDictionary(const QString& word, const char* partOfSpeech);
+    std::optional<Pronunciation> byLetterNames(const QString& letters) const;
+    // The dictionary's reading for the part of speech, its compound's join marked.
     std::optional<Pronunciation> fromDictionary(const QString& word, const char* partOfSpeech);
+    std::optional<Pronunciation> choose(const QString& word, const char* partOfSpeech) const;
 
     const PronouncingDictionary& dictionary_;
     const FliteLexicon& lexicon_;
+    WordParts parts_;
     int wordsSeen_ = 0;
     int wordsInDictionary_ = 0;
 };

@@ -33,13 +33,16 @@ std::optional<Token> tokenAt(QStringView word, qsizetype at) {
     return best;
 }
 
-// Whether the consonants after a stress mark are the whole onset of their
-// syllable: they may begin a syllable, and the consonant before them could
-// not join them (maximal onset).
+// Whether a stress mark begins its syllable. At a word's start every
+// consonant follows it (sphere). Inside a word the consonants after it can
+// begin a syllable, and where consonants stand before it some follow it too:
+// a consonant before a vowel belongs to that vowel's syllable (/həˈloʊ/, not
+// /həlˈoʊ/) unless it begins none (/ˌlɔːŋˈɪrd/). A compound's join may leave before the mark
+// consonants the next syllable could have taken (/ˈpæsˌpɔːrt/).
 bool atOnset(const QStringList& before, const QStringList& after, bool firstSyllable) {
-    if (!isLegalOnset(after)) return false;
     if (firstSyllable) return before.isEmpty();
-    return before.isEmpty() || !isLegalOnset(QStringList{before.back()} + after);
+    return isLegalOnset(after) &&
+           (before.isEmpty() || !after.isEmpty() || !isLegalOnset({before.back()}));
 }
 
 void checkStress(const QString& word, const std::vector<Token>& tokens, QStringList& problems) {

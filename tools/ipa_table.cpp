@@ -49,13 +49,14 @@ constexpr ConsonantRow kConsonants[] = {
     {"th", "θ"}, {"v", "v"},   {"w", "w"}, {"y", "j"},  {"z", "z"},  {"zh", "ʒ"},
 };
 
-// Onsets of more than one consonant that English words begin with, in
-// General American (no j after t, d, n, s, l, θ: tune, due, new, suit).
+// Onsets of more than one consonant that English syllables begin with, in
+// General American (no j after t, d, n, s, l, θ: tune, due, new, suit). The
+// sf of a few Greek words (sphere) begins no syllable inside a word: the s
+// closes the one before (/ˈætməsˌfɪr/).
 constexpr const char* kClusterOnsets[] = {
-    "pl", "pr", "pj",  "bl",  "br",  "bj",  "tr",  "tw",  "dr",  "dw",  "kl",
-    "kr", "kw", "kj",  "ɡl",  "ɡr",  "ɡw",  "ɡj",  "fl",  "fr",  "fj",  "vj",
-    "θr", "θw", "ʃr",  "mj",  "hj",  "sp",  "st",  "sk",  "sm",  "sn",  "sl",
-    "sw", "sf", "spl", "spr", "spj", "str", "skr", "skl", "skw", "skj",
+    "pl", "pr", "pj", "bl", "br", "bj", "tr",  "tw",  "dr",  "dw",  "kl",  "kr",  "kw",  "kj",
+    "ɡl", "ɡr", "ɡw", "ɡj", "fl", "fr", "fj",  "vj",  "θr",  "θw",  "ʃr",  "mj",  "hj",  "sp",
+    "st", "sk", "sm", "sn", "sl", "sw", "spl", "spr", "spj", "str", "skr", "skl", "skw", "skj",
 };
 
 const VowelRow* vowelRow(QStringView arpabet) {

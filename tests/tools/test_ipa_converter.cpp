@@ -57,6 +57,19 @@ class IpaConverterTest : public QObject {
         row("music", "music", "n. 音乐", "ˈmjuːzɪk");
         row("singer: ŋ begins no syllable", "singer", "n. 歌手", "ˈsɪŋɚ");
         row("measure", "measure", "n. 措施", "ˈmɛʒɚ");
+        // a compound's second word keeps the consonants it begins with
+        row("passport", "passport", "n. 护照", "ˈpæsˌpɔːrt");
+        row("housewife", "housewife", "n. 家庭主妇", "ˈhaʊsˌwaɪf");
+        row("restroom", "restroom", "n. 洗手间", "ˈrɛstˌruːm");
+        row("northeast: a second word of a vowel takes the consonant before it", "northeast",
+            "n. 东北", "ˌnɔːrˈθiːst");
+        row("mistake is no compound of mis and take", "mistake", "n. 错误", "mɪˈsteɪk");
+        row("atmosphere: sf begins no syllable inside a word", "atmosphere", "n. 大气",
+            "ˈætməsˌfɪr");
+        row("spherical: it may begin a word", "spherical", "adj. 球形的", "ˈsfɛrɪkəl");
+        // an r-coloured vowel before a vowel is a vowel and an r
+        row("operation", "operation", "n. 操作", "ˌɑːpəˈreɪʃən");
+        row("worry", "worry", "v. 担心", "ˈwɝːri");
         // words of one syllable carry no mark
         row("see", "see", "v. 看见", "siː");
         row("judge", "judge", "n. 法官", "dʒʌdʒ");
@@ -81,6 +94,17 @@ class IpaConverterTest : public QObject {
         row("understand", "understand", "v. 理解", "ˌʌndɚˈstænd");
         row("overnight: the last of two main stresses leads", "overnight", "adv. 一夜之间",
             "ˌoʊvɚˈnaɪt");
+        // a secondary stress right before the main one stays only where one is heard
+        row("insist", "insist", "v. 坚持", "ɪnˈsɪst");
+        row("invalidate", "invalidate", "v. 使无效", "ɪnˈvælɪˌdeɪt");
+        row("unfavorable keeps its full vowel", "unfavorable", "adj. 不利的", "ʌnˈfeɪvərəbəl");
+        row("thermodynamic: an open syllable", "thermodynamic", "adj. 热力学的",
+            "ˌθɝːmoʊdaɪˈnæmɪk");
+        row("electricity: a closed syllable after another", "electricity", "n. 电",
+            "ɪˌlɛkˈtrɪsəti");
+        row("goodbye: a compound", "goodbye", "int. 再见", "ˌɡʊdˈbaɪ");
+        row("myself: a pronoun is no compound", "myself", "pron. 我自己", "maɪˈsɛlf");
+        row("CD: letters read by name", "CD", "n. 光盘", "ˌsiːˈdiː");
         // homographs follow the first part of speech of the meaning
         row("record as a noun", "record", "n. 记录；v. 录音", "ˈrɛkɚd");
         row("record as a verb", "record", "v. 记录；n. 唱片", "rəˈkɔːrd");
@@ -101,6 +125,18 @@ class IpaConverterTest : public QObject {
         row("centre", "centre", "n. 中心", "ˈsɛntɚ");
         // a word the dictionary lacks: the voice's letter-to-sound rules
         row("missing from the dictionary", "netizen", "n. 网民", "ˈnɛtɪzən");
+        row("a compound the dictionary lacks", "schoolbag", "n. 书包", "ˈskuːlˌbæɡ");
+        row("a second word read as a suffix", "toothsome", "adj. 美味的", "ˈtuːθsəm");
+        row("a word and a suffix", "briskness", "n. 轻快", "ˈbrɪsknəs");
+        row("a suffix after y", "plentifully", "adv. 丰富地", "ˈplɛntəfəli");
+        row("a prefix without stress", "untalented", "adj. 无才能的", "ʌnˈtæləntɪd");
+        row("a prefix with its own stress", "nonporous", "adj. 无孔的", "ˌnɑːnˈpɔːrəs");
+        row("capitals the dictionary lacks are letters", "XD", "笑脸", "ˌɛksˈdiː");
+        row("the rules' stress before the main one", "orogeny", "n. 造山运动", "ɔːˈrɑːdʒəni");
+        row("the rules give no stress", "tarsus", "n. 跗骨", "ˈtɑːrsəs");
+        row("socialise", "socialise", "v. 交际", "ˈsoʊʃəˌlaɪz");
+        row("calibre", "calibre", "n. 口径", "ˈkæləbɚ");
+        row("haemolytic", "haemolytic", "adj. 溶血的", "ˌhiːməˈlɪtɪk");
     }
 
     void wordsAreWrittenInTheCoursesNotation() {
@@ -159,8 +195,13 @@ class IpaConverterTest : public QObject {
         QTest::newRow("empty") << QString() << QString();
         QTest::newRow("mark before the vowel")
             << u"[həlˈoʊ]"_qs << u"重音符号不在音节开头：həlˈoʊ"_qs;
-        QTest::newRow("mark inside an onset")
-            << u"ˈɪnsˈtrəmənt"_qs << u"重音符号不在音节开头：ˈɪnsˈtrəmənt"_qs;
+        QTest::newRow("mark before consonants no syllable begins with")
+            << u"ˈɪˈnstrəmənt"_qs << u"重音符号不在音节开头：ˈɪˈnstrəmənt"_qs;
+        QTest::newRow("sf inside a word")
+            << u"ˈætməˌsfɪr"_qs << u"重音符号不在音节开头：ˈætməˌsfɪr"_qs;
+        QTest::newRow("sf beginning a word") << u"ˈsfɛrɪkəl"_qs << QString();
+        QTest::newRow("a compound's join") << u"ˈpæsˌpɔːrt"_qs << QString();
+        QTest::newRow("ŋ begins no syllable") << u"ˌlɔːŋˈɪrd"_qs << QString();
         QTest::newRow("mark after the first consonant of a word")
             << u"hˈaɪ"_qs << u"重音符号不在音节开头：hˈaɪ"_qs;
         QTest::newRow("mark with no vowel after it")
