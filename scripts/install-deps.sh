@@ -11,7 +11,7 @@ tier=${1:-test}
 # sound libraries, the fonts the windows ask for, Wayland support.
 run_packages="build-essential cmake ninja-build pkg-config \
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-wayland libgl-dev \
-  libespeak-ng-dev espeak-ng-data libpulse-dev \
+  libespeak-ng-dev espeak-ng-data libflite1 flite1-dev libpulse-dev \
   fonts-noto-cjk fonts-sil-doulos fonts-liberation2 fonts-comic-neue \
   fonts-arphic-ukai fonts-dejavu-core"
 
@@ -22,7 +22,8 @@ test_packages="clang libclang-rt-14-dev clang-format ccache espeak-ng \
   libbenchmark-dev libssl-dev libx11-dev libxtst-dev \
   xvfb xauth xdotool x11-utils imagemagick \
   pulseaudio pulseaudio-utils procps passwd util-linux \
-  desktop-file-utils appstream man-db dpkg-dev file"
+  desktop-file-utils appstream man-db dpkg-dev file \
+  pocketsphinx pocketsphinx-en-us"
 
 case "$tier" in
 run) packages=$run_packages ;;

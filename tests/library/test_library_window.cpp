@@ -213,7 +213,8 @@ class LibraryWindowTest : public QObject {
         QCOMPARE(CurrentLibraryCode, QStringLiteral("CET4"));
         QCOMPARE(CurrentCourseName, QStringLiteral("大学四级英语"));
         QVERIFY(window.words->wordCount() >= 1000);
-        QCOMPARE(window.words->TextMatrix(1, 1), QStringLiteral("abandon"));
+        QCOMPARE(window.words->TextMatrix(1, 1), QStringLiteral("a"));
+        QCOMPARE(window.words->TextMatrix(1, 2), QStringLiteral("art. 一（个）"));
         QCOMPARE(window.Text1->text(), QString::number(window.words->wordCount()));
         QCOMPARE(window.StatusPanel1->text(), QStringLiteral("课程：大学四级英语"));
         QVERIFY(window.Option1->isChecked());

@@ -130,7 +130,7 @@ class ConsolidationWindowTest : public QObject {
         QCOMPARE(window.StatusPanel3->text(), QStringLiteral("根据中文提示在光标处输入相应的英文"));
         QCOMPARE(window.currentRow(), WordRow(3));
         QCOMPARE(window.Text3->text(), QStringLiteral("I"));
-        QCOMPARE(window.Text1->toPlainText(), QStringLiteral("我"));
+        QCOMPARE(window.Text1->toPlainText(), QStringLiteral("pron. 我"));
         QVERIFY(window.Text1->isVisible());
         QCOMPARE(window.Label3->text(),
                  QStringLiteral("1.根据提示在英文框中输入相应的英文单词后按回车;"));

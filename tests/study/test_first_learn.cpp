@@ -126,7 +126,7 @@ class FirstLearnTest : public QObject {
         QCOMPARE(window.currentRow(), WordRow(3));
         QCOMPARE(window.Text1->text(), QStringLiteral("I"));
         QCOMPARE(window.Label3->text(), words().TextMatrix(3, 3));
-        QCOMPARE(window.Text2->toPlainText(), QStringLiteral("我"));
+        QCOMPARE(window.Text2->toPlainText(), QStringLiteral("pron. 我"));
         QCOMPARE(window.StatusPanel3->text(), QStringLiteral("第3词"));
     }
 
@@ -398,8 +398,8 @@ class FirstLearnTest : public QObject {
         QCOMPARE(window.Text1->text(), QStringLiteral("good morning"));
         const QString expected = SimilarWords(QStringLiteral("good morning"), words());
         QCOMPARE(window.Label6->text(), expected);
-        QVERIFY(expected.startsWith(QStringLiteral("good     好的  ")));
-        QVERIFY(expected.contains(QStringLiteral("\nmorning     早晨；上午  ")));
+        QVERIFY(expected.startsWith(QStringLiteral("good     adj. 好的；擅长的  ")));
+        QVERIFY(expected.contains(QStringLiteral("\nmorning     n. 早晨；上午  ")));
 
         // A word the learner types gets its own list.
         window.Text1->setText(QStringLiteral("am"));
@@ -556,7 +556,7 @@ class FirstLearnTest : public QObject {
         Form8& window = open();
         window.Command7_Click();
         QCOMPARE(window.Label3->font().family(), QStringLiteral("DFPhonetic"));
-        QCOMPARE(window.Label3->text(), QStringLiteral("[həlˈəʊ]"));
+        QCOMPARE(window.Label3->text(), QStringLiteral("[həˈloʊ]"));
         const QColor blue(64, 112, 176);
         QCOMPARE(window.Label3->palette().color(QPalette::Active, QPalette::WindowText), blue);
         QCOMPARE(window.Text1->palette().color(QPalette::Active, QPalette::Text), blue);
