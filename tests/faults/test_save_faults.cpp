@@ -156,8 +156,9 @@ QList<Save> programSaves() {
          [](int version) {
              ScoreOwner = kLearner;
              ScoreMode = QStringLiteral("fxmk");
-             return PushScore(QStringLiteral("2026-12-09#10:%1#大学四级英语#12.5#%1")
-                                  .arg(version, 2, 10, QChar('0')));
+             return PushScore(QStringLiteral("2026-12-09#10:%1#大学四级英语#12.5#%2")
+                                  .arg(version % 60, 2, 10, QChar('0'))
+                                  .arg(version));
          },
          [] {
              ScoreOwner = kLearner;
@@ -188,13 +189,13 @@ QStringList filesUnder(const QString& root) {
     return files;
 }
 
-// The child the kill test starts: saves versions 1, 2, 3, ... until it is
-// killed.
-int saveUntilKilled(const QString& name, const QString& root) {
+// The child the kill test starts: saves versions first, first + 1, ...
+// until it is killed.
+int saveUntilKilled(const QString& name, const QString& root, int first) {
     platform::setRoot(root);
     platform::installPrompt(std::make_unique<RecordingPrompt>());
     const Save save = programSave(name);
-    for (int version = 1;; ++version) save.save(version);
+    for (int version = first;; ++version) save.save(version);
 }
 
 }  // namespace
@@ -273,7 +274,8 @@ class SaveFaultsTest : public QObject {
         for (int run = 0; run < 20; ++run) {
             QProcess child;
             child.start(QCoreApplication::applicationFilePath(),
-                        {QStringLiteral("save-until-killed"), save, root.path()});
+                        {QStringLiteral("save-until-killed"), save, root.path(),
+                         QString::number(1000 * (run + 1))});
             QVERIFY(child.waitForStarted());
             QTest::qSleep(int(random.bounded(20, 120)));
             child.kill();
@@ -288,8 +290,9 @@ class SaveFaultsTest : public QObject {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    if (argc == 4 && qstrcmp(argv[1], "save-until-killed") == 0)
-        return saveUntilKilled(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc == 5 && qstrcmp(argv[1], "save-until-killed") == 0)
+        return saveUntilKilled(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                               QByteArray(argv[4]).toInt());
     SaveFaultsTest test;
     return QTest::qExec(&test, argc, argv);
 }
