@@ -12,4 +12,4 @@ cd "$(dirname "$0")/.."
 configure_sanitizer_build
 cmake --build build-sanitize
 cd build-sanitize
-ctest --output-on-failure --timeout 900 "$@"
+ctest --output-on-failure --timeout 900 --parallel 2 "$@"

@@ -8,5 +8,5 @@ cd "$(dirname "$0")/.."
 . ./scripts/utf8-locale.sh
 ./scripts/install-deps.sh test
 ./scripts/build.sh
-(cd build && ctest --output-on-failure --timeout 300)
+(cd build && ctest --output-on-failure --timeout 300 --parallel 2)
 [ "${TAWEN_SKIP_SANITIZE:-0}" = 1 ] || ./scripts/sanitize.sh
