@@ -1,21 +1,16 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 #include <functional>
 #include <optional>
 
+#include "agents/pcm.h"
+
 // espeak-ng keeps one global state and is not thread-safe: everything here
 // takes one lock, so any thread may call it. The library is started on first
 // use and stays up for the life of the process.
 namespace tawen::espeak {
-
-// Speech as signed 16-bit mono samples in the machine's byte order.
-struct Pcm {
-    QByteArray samples;
-    int sampleRate = 0;
-};
 
 // Whether the voice (a name such as "en-us", optionally with a "+variant")
 // is installed and the library could start.

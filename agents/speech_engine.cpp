@@ -1,14 +1,14 @@
 #include "agents/speech_engine.h"
 
-#include "agents/espeak_speech.h"
+#include "agents/synthesised_speech.h"
 #include "platform/seam.h"
 
 namespace tawen {
 
-SpeechEngine& speech() { return *platform::seamSlot<SpeechEngine, EspeakSpeech>(); }
+SpeechEngine& speech() { return *platform::seamSlot<SpeechEngine, SynthesisedSpeech>(); }
 
 void installSpeech(std::unique_ptr<SpeechEngine> replacement) {
-    platform::seamSlot<SpeechEngine, EspeakSpeech>() = std::move(replacement);
+    platform::seamSlot<SpeechEngine, SynthesisedSpeech>() = std::move(replacement);
 }
 
 }  // namespace tawen

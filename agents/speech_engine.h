@@ -37,7 +37,7 @@ class SpeechEngine : public QObject {
     void utteranceFinished(quint64 utterance);
 };
 
-// The engine of the run: espeak-ng with its English and Mandarin voices unless
+// The engine of the run: flite for English, espeak-ng for Mandarin, unless
 // another is installed.
 SpeechEngine& speech();
 void installSpeech(std::unique_ptr<SpeechEngine> replacement);

@@ -4,8 +4,11 @@
 
 namespace tawen {
 
-SynthesisWorker::SynthesisWorker(QObject* context, Delivery deliver)
-    : context_(context), deliver_(std::move(deliver)), thread_([this] { run(); }) {}
+SynthesisWorker::SynthesisWorker(QObject* context, Synthesis synthesis, Delivery deliver)
+    : context_(context),
+      synthesis_(std::move(synthesis)),
+      deliver_(std::move(deliver)),
+      thread_([this] { run(); }) {}
 
 SynthesisWorker::~SynthesisWorker() {
     {
@@ -17,18 +20,10 @@ SynthesisWorker::~SynthesisWorker() {
     thread_.join();
 }
 
-void SynthesisWorker::queue(quint64 utterance, const QString& text, const QString& voice) {
+void SynthesisWorker::queue(quint64 utterance, const QString& text) {
     {
         std::lock_guard lock(mutex_);
-        jobs_.push_back({utterance, text, voice});
-    }
-    wake_.notify_one();
-}
-
-void SynthesisWorker::preload(const QStringList& voices) {
-    {
-        std::lock_guard lock(mutex_);
-        for (const QString& voice : voices) jobs_.push_back({std::nullopt, {}, voice});
+        jobs_.push_back({utterance, text});
     }
     wake_.notify_one();
 }
@@ -50,14 +45,10 @@ std::optional<SynthesisWorker::Job> SynthesisWorker::nextJob() {
 
 void SynthesisWorker::run() {
     while (std::optional<Job> job = nextJob()) {
-        if (!job->utterance) {
-            espeak::hasVoice(job->voice);
-            continue;
-        }
-        const quint64 utterance = *job->utterance;
+        const quint64 utterance = job->utterance;
         const auto cancelled = [this, utterance] { return utterance <= cancelledUpTo_.load(); };
-        std::optional<espeak::Pcm> pcm;
-        if (!cancelled()) pcm = espeak::synthesise(job->text, job->voice, cancelled);
+        std::optional<Pcm> pcm;
+        if (!cancelled()) pcm = synthesis_(job->text, cancelled);
         QMetaObject::invokeMethod(
             context_, [deliver = deliver_, utterance, pcm] { deliver(utterance, pcm); },
             Qt::QueuedConnection);

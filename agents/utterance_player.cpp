@@ -13,7 +13,7 @@ UtterancePlayer::UtterancePlayer(QObject* parent) : QObject(parent) {}
 
 UtterancePlayer::~UtterancePlayer() = default;
 
-void UtterancePlayer::enqueue(quint64 utterance, const espeak::Pcm& pcm) {
+void UtterancePlayer::enqueue(quint64 utterance, const Pcm& pcm) {
     waiting_.push_back({utterance, pcm});
     if (!playing_) playNext();
 }
@@ -44,7 +44,7 @@ void UtterancePlayer::playNext() {
     starting_ = false;
 }
 
-void UtterancePlayer::startSink(const espeak::Pcm& pcm) {
+void UtterancePlayer::startSink(const Pcm& pcm) {
     // A new sink for every utterance follows the learner's current default output.
     sink_ = platform::openSoundSink(pcm.sampleRate);
     connect(sink_.get(), &platform::SoundSink::drained, this, &UtterancePlayer::onDrained);

@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "agents/espeak_synthesizer.h"
+#include "agents/pcm.h"
 #include "platform/audio_outputs.h"
 
 namespace tawen {
@@ -36,7 +36,7 @@ class UtterancePlayer : public QObject {
     explicit UtterancePlayer(QObject* parent = nullptr);
     ~UtterancePlayer() override;
 
-    void enqueue(quint64 utterance, const espeak::Pcm& pcm);
+    void enqueue(quint64 utterance, const Pcm& pcm);
 
     // Cuts off the utterance playing and drops those waiting; each of them
     // still reports its end, so no one waits for it forever.
@@ -48,11 +48,11 @@ class UtterancePlayer : public QObject {
   private:
     struct Item {
         quint64 utterance;
-        espeak::Pcm pcm;
+        Pcm pcm;
     };
 
     void playNext();
-    void startSink(const espeak::Pcm& pcm);
+    void startSink(const Pcm& pcm);
     void onDrained();
     void onFailed();
     void finishCurrent();

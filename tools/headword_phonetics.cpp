@@ -41,6 +41,22 @@ QString lookupForm(const QString& word) {
     return bare;
 }
 
+// The American spellings a British one may stand for (flavour, analyse,
+// centre), in the order tried; the dictionary is American.
+QStringList americanSpellings(const QString& word) {
+    static const std::pair<QRegularExpression, QString> kRules[] = {
+        {QRegularExpression(QStringLiteral("our")), QStringLiteral("or")},
+        {QRegularExpression(QStringLiteral("yse$")), QStringLiteral("yze")},
+        {QRegularExpression(QStringLiteral("([^aeiou])tre$")), QStringLiteral("\\1ter")},
+    };
+    QStringList spellings;
+    for (const auto& [pattern, replacement] : kRules) {
+        const QString american = QString(word).replace(pattern, replacement);
+        if (american != word) spellings.append(american);
+    }
+    return spellings;
+}
+
 }  // namespace
 
 QStringList spokenWords(const QString& headword) {
@@ -108,11 +124,12 @@ std::optional<QString> HeadwordPhonetics::dottedReading(const QString& word,
 
 std::optional<Pronunciation> HeadwordPhonetics::pronounce(const QString& word,
                                                           const char* partOfSpeech) {
-    if (word.isEmpty()) return std::nullopt;
     ++wordsSeen_;
-    if (std::optional<Pronunciation> known = fromDictionary(word, partOfSpeech)) {
-        ++wordsInDictionary_;
-        return known;
+    for (const QString& spelling : QStringList{word} + americanSpellings(word)) {
+        if (std::optional<Pronunciation> known = fromDictionary(spelling, partOfSpeech)) {
+            ++wordsInDictionary_;
+            return known;
+        }
     }
     // A compound the dictionary lacks (pencil-box) is read part by part, the
     // rules reading only what no part of the dictionary covers.

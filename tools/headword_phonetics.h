@@ -23,7 +23,8 @@ QStringList spokenWords(const QString& headword);
 // The phonetic field of a course entry. A word takes its reading from the
 // pronouncing dictionary; where the dictionary lists several (record, present,
 // export), the one the voice's lexicon gives for the first part of speech of
-// the meaning. A word the dictionary lacks is read by the voice's
+// the meaning. A British spelling is looked up in its American form
+// (flavour as flavor). A word the dictionary lacks is read by the voice's
 // letter-to-sound rules. Phrases of up to three words get their words' IPA
 // joined by blanks; longer phrases, sentences and headwords with a number
 // get none.

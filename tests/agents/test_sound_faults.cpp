@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "agents/espeak_speech.h"
+#include "agents/synthesised_speech.h"
 #include "agents/utterance_player.h"
 #include "agents/word_speaker.h"
 #include "fakes/recording_prompt.h"
@@ -19,8 +19,8 @@ constexpr int kVeryHigh = 144;
 constexpr int kWaitMs = 15000;
 
 // A tenth of a second of a quiet tone: something for a sink to play.
-espeak::Pcm word() {
-    espeak::Pcm pcm;
+Pcm word() {
+    Pcm pcm;
     pcm.sampleRate = 22050;
     pcm.samples = QByteArray(4410, '\x10');
     return pcm;
@@ -84,7 +84,7 @@ class SoundFaultsTest : public QObject {
         ScriptedAudioOutputs& outputs =
             installOutputs({Sink::Refuses, Sink::DiesMidWord, Sink::Plays, Sink::DiesMidWord});
         RecordingPrompt& prompt = installRecordingPrompt();
-        installSpeech(std::make_unique<EspeakSpeech>());
+        installSpeech(std::make_unique<SynthesisedSpeech>());
         QSignalSpy ends(&speech(), &SpeechEngine::utteranceFinished);
         WordSpeaker speaker(kVeryHigh);
         const auto read = [&](WordSpeaker::Reading reading, int opened) {
@@ -114,7 +114,7 @@ class SoundFaultsTest : public QObject {
         read(WordSpeaker::Reading::Asked, 6);
         QCOMPARE(prompt.messages.size(), 3);
 
-        installSpeech(std::make_unique<EspeakSpeech>());
+        installSpeech(std::make_unique<SynthesisedSpeech>());
     }
 
     // The sound code is a module beside the program; without it words still

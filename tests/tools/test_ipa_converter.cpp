@@ -95,6 +95,10 @@ class IpaConverterTest : public QObject {
         row("sentence", "Are you sure?", "你确定吗？", "");
         // a compound the dictionary lacks is read part by part
         row("compound", "pencil-box", "n. 铅笔盒", "ˌpɛnsəlˈbɑːks");
+        // British spellings are found under the American ones
+        row("flavour", "flavour", "n. 味道", "ˈfleɪvɚ");
+        row("analyse", "analyse", "v. 分析", "ˈænəˌlaɪz");
+        row("centre", "centre", "n. 中心", "ˈsɛntɚ");
         // a word the dictionary lacks: the voice's letter-to-sound rules
         row("missing from the dictionary", "netizen", "n. 网民", "ˈnɛtɪzən");
     }
@@ -128,11 +132,12 @@ class IpaConverterTest : public QObject {
         HeadwordPhonetics phonetics(dictionary(), lexicon());
         QStringList problems;
         const QString out = phoneticTable(
-            u"abandon\tv. 放弃\r\nnice to meet you\t见到你很高兴\n苹果\tn.\nbroken line\n"_qs,
+            u"abandon\tv. 放弃\r\nnice to meet you\t见到你很高兴\n苹果\tn.\nbroken line\n\tn. 空\r\n"_qs,
             phonetics, problems);
         QCOMPARE(out, u"abandon\təˈbændən\nnice to meet you\t\n苹果\t\n"_qs);
         QCOMPARE(problems, (QStringList{u"第 3 行无法注音：苹果"_qs,
-                                        u"第 4 行不是“单词<TAB>解释”：broken line"_qs}));
+                                        u"第 4 行不是“单词<TAB>解释”：broken line"_qs,
+                                        u"第 5 行不是“单词<TAB>解释”：\tn. 空"_qs}));
     }
 
     void aCourseGetsItsPhoneticFieldAnew() {
