@@ -21,8 +21,14 @@ fail() {
 
 work=$(mktemp -d)
 user="tawen-t$$"
+# The user's last processes may still be ending: wait for them a little,
+# then remove the user regardless.
 cleanup() {
-    userdel "$user" 2>/dev/null || true
+    for _ in $(seq 1 50); do
+        pgrep -u "$user" >/dev/null 2>&1 || break
+        sleep 0.1
+    done
+    userdel -f "$user" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
