@@ -8,7 +8,9 @@
 
 namespace tawen {
 
-QString characterFolder() { return platform::WindowsDir() + QStringLiteral("msagent/chars/"); }
+QString characterFolder() {
+    return platform::SharedDir() + QStringLiteral("/system/msagent/chars/");
+}
 
 QStringList characterFiles() { return QDir(characterFolder()).entryList(QDir::Files, QDir::Name); }
 

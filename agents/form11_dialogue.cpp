@@ -29,7 +29,7 @@ const QString kStart = QStringLiteral("开始");
 const QString kPause = QStringLiteral("暂停");
 constexpr int kTurnMs = 3380;
 
-QString defaultScript() { return platform::AppDir() + QStringLiteral("/Dialogue/example.txt"); }
+QString defaultScript() { return platform::SharedDir() + QStringLiteral("/Dialogue/example.txt"); }
 
 }  // namespace
 

@@ -42,7 +42,10 @@ bool isPlainText(QByteArrayView bytes) {
 }  // namespace
 
 QString libraryFilePath(const QString& code) {
-    return platform::AppDir() + QStringLiteral("/Word/") + code + QStringLiteral(".twn");
+    // The courses ship with the program; only the learner's own library is theirs.
+    const bool personal = code == LibraryCatalog::personalEntry().code;
+    const QString folder = personal ? platform::AppDir() : platform::SharedDir();
+    return folder + QStringLiteral("/Word/") + code + QStringLiteral(".twn");
 }
 
 WordLines parseWordLines(QByteArrayView plaintext) {

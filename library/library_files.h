@@ -7,7 +7,8 @@
 
 #include "library/word_table.h"
 
-// Word library files: Word/<code>.twn under the program's root, the whole
+// Word library files: Word/<code>.twn, the courses under the shipped files'
+// folder and the personal library under the learner's root, the whole
 // plaintext enciphered as one stream. The plaintext is GB18030, one word per
 // line as word#meaning#phonetic.
 namespace tawen {

@@ -2,6 +2,8 @@
 
 #include <QSaveFile>
 
+#include <unistd.h>
+
 namespace platform {
 
 bool writeFileAtomically(const QString& path, QByteArrayView bytes) {
@@ -16,8 +18,11 @@ bool writeFileAtomically(const QString& path, QByteArrayView bytes) {
         }
         written += chunk;
     }
-    // QSaveFile buffers: the flush is where a full disk shows itself.
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
+    // QSaveFile buffers: the flush is where a full disk shows itself. Its
+    // commit forces the data to the disk but ignores a failure to; renamed
+    // over the old file, data that never reached the disk could come back
+    // empty after a power cut, so a failed sync fails the save.
+    if (!file.flush() || file.error() != QFileDevice::NoError || ::fdatasync(file.handle()) != 0) {
         file.cancelWriting();
         return false;
     }

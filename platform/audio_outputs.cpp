@@ -1,10 +1,10 @@
 #include "platform/audio_outputs.h"
 
-#include <QCoreApplication>
 #include <QLibrary>
 
 #include <utility>
 
+#include "platform/install_layout.h"
 #include "platform/seam.h"
 #include "platform/sound_module.h"
 
@@ -47,8 +47,8 @@ std::unique_ptr<SoundSink> AudioOutputs::openSink(int sampleRate) const {
 
 SystemAudioOutputs::SystemAudioOutputs(QString module) : module_(std::move(module)) {}
 
-QString SystemAudioOutputs::soundModuleBesideProgram() {
-    return QCoreApplication::applicationDirPath() + u'/' + QLatin1String(sound::kModuleFile);
+QString SystemAudioOutputs::installedSoundModule() {
+    return besideOrInstalled(QLatin1String(sound::kModuleFile), kBinToModules);
 }
 
 int SystemAudioOutputs::count() const {

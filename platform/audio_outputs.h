@@ -38,11 +38,12 @@ class AudioOutputs {
 // module that cannot be loaded means no outputs and sinks that fail at once.
 class SystemAudioOutputs final : public AudioOutputs {
   public:
-    explicit SystemAudioOutputs(QString module = soundModuleBesideProgram());
+    explicit SystemAudioOutputs(QString module = installedSoundModule());
     int count() const override;
     std::unique_ptr<SoundSink> openSink(int sampleRate) const override;
 
-    static QString soundModuleBesideProgram();
+    // Beside the program (portable), else in its installed folder, lib/.../tawen.
+    static QString installedSoundModule();
 
   private:
     QString module_;

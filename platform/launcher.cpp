@@ -1,19 +1,18 @@
 #include "platform/launcher.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "platform/install_layout.h"
 #include "platform/seam.h"
 
 namespace platform {
 
 QString locateProgram(const QString& name) {
-    const QString beside = QCoreApplication::applicationDirPath() + u'/' + name;
-    const QFileInfo info(beside);
-    if (info.isFile() && info.isExecutable()) return beside;
+    const QString found = besideOrInstalled(name, kBinToLibexec);
+    if (!found.isEmpty() && QFileInfo(found).isExecutable()) return found;
     return QStandardPaths::findExecutable(name);
 }
 

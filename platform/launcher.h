@@ -20,7 +20,8 @@ class Launcher {
     virtual bool openUrl(const QUrl& url) = 0;
 };
 
-// Programs found beside the running executable first, then along PATH; links
+// Programs found beside the running executable first, then in the installed
+// helpers' folder (libexec/tawen), then along PATH; links
 // opened by the desktop's own handlers.
 class SystemLauncher final : public Launcher {
   public:
@@ -29,7 +30,8 @@ class SystemLauncher final : public Launcher {
 };
 
 // The full path of a program named without a directory: beside the running
-// executable first, then along PATH. Empty when there is none.
+// executable first, then in libexec/tawen, then along PATH. Empty when there
+// is none.
 QString locateProgram(const QString& name);
 
 bool startProgram(const QString& name, const QStringList& arguments = {});

@@ -1,17 +1,17 @@
 #include "platform/paths.h"
 
 #include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include "platform/install_layout.h"
 
 namespace platform {
 
 namespace {
 
-QString& root() {
-    static QString value;
+Roots& roots() {
+    static Roots value;
     return value;
 }
 
@@ -20,37 +20,25 @@ bool isPortable(const QString& exeDir) {
     return folder.isWritable() && QFileInfo(exeDir + "/Word").isDir();
 }
 
-// Copies every file of the shipped tree that the user does not have yet.
-void fillFrom(const QString& shipped, const QString& target) {
-    QDirIterator files(shipped, QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString source = files.next();
-        const QString destination = target + source.mid(shipped.size());
-        if (QFileInfo::exists(destination)) continue;
-        QDir().mkpath(QFileInfo(destination).path());
-        QFile::copy(source, destination);
-    }
-}
-
 }  // namespace
 
-QString AppDir() { return root(); }
+QString AppDir() { return roots().user; }
 
-QString WindowsDir() { return root() + "/system/"; }
+QString WindowsDir() { return roots().user + "/system/"; }
 
-void setRoot(const QString& path) {
-    root() = QDir(path).absolutePath();
-    QDir dir(root());
-    for (const char* sub : {"system", "User", "Word", "Dialogue"}) dir.mkpath(sub);
+QString SharedDir() { return roots().shared; }
+
+void setRoots(const Roots& chosen) {
+    roots() = {QDir(chosen.user).absolutePath(), QDir(chosen.shared).absolutePath()};
+    QDir dir(roots().user);
+    for (const char* sub : {"system", "User", "Word"}) dir.mkpath(sub);
 }
 
-QString chooseRoot(const QString& exeDir) {
-    if (isPortable(exeDir)) return exeDir;
+Roots chooseRoots(const QString& exeDir) {
+    if (isPortable(exeDir)) return {exeDir, exeDir};
     const QString userRoot =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/tawen";
-    const QString shipped = QDir::cleanPath(exeDir + "/../share/tawen");
-    if (QFileInfo(shipped).isDir()) fillFrom(shipped, userRoot);
-    return userRoot;
+    return {userRoot, QDir::cleanPath(exeDir + u'/' + QLatin1String(kBinToData))};
 }
 
 }  // namespace platform

@@ -26,13 +26,17 @@ bool isExecutable(const fs::path& path) {
 }
 
 // Beside this executable first, so a portable installation restarts itself,
-// then along PATH, as a program started by its bare name would be found.
+// then in the bin folder of the installation vexo belongs to, then along
+// PATH, as a program started by its bare name would be found.
 fs::path locateProgram() {
     std::error_code ec;
     const fs::path self = fs::read_symlink("/proc/self/exe", ec);
     if (!ec) {
-        const fs::path beside = self.parent_path() / kProgram;
-        if (isExecutable(beside)) return beside;
+        for (const fs::path& folder :
+             {self.parent_path(), self.parent_path() / TAWEN_LIBEXEC_TO_BIN}) {
+            const fs::path candidate = (folder / kProgram).lexically_normal();
+            if (isExecutable(candidate)) return candidate;
+        }
     }
     const char* pathVariable = std::getenv("PATH");
     std::string_view rest = pathVariable ? pathVariable : "";

@@ -1,24 +1,38 @@
 #!/bin/sh
-# Builds everything with clang under AddressSanitizer and UndefinedBehaviorSanitizer
-# in build-sanitize/ (apart from the everyday build/) and runs the whole test
-# suite there. The first report of either ends its test, so a clean run means
-# a clean suite. Extra arguments go to ctest (for example -R test_login).
+# Builds with clang under AddressSanitizer and UndefinedBehaviorSanitizer in
+# build-sanitize/ (apart from the everyday build/) and runs the tests there,
+# each parser's fuzz target for a short while among them. The first report of
+# either sanitizer ends its test, so a clean run means a clean suite.
+#   sanitize.sh [--subset] [ctest arguments]
+# --subset builds and runs only what reads or writes a learner's files: the
+# fuzz targets and the tests of the parsers and of every save (what CI runs,
+# to stay within its time). Extra arguments go to ctest (for example -R test_login).
 set -eu
 cd "$(dirname "$0")/.."
 . ./scripts/utf8-locale.sh
+. ./scripts/sanitizer-build.sh
 
-sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-launcher=""
-command -v ccache >/dev/null && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+subset_tests="test_gb18030 test_paths test_user_settings test_user_registry test_library_files \
+test_personal_library test_score_log test_save_faults"
+targets=""
+tests=""
+if [ "${1:-}" = --subset ]; then
+  shift
+  fuzzers=$(sed -n 's/^tawen_add_fuzzer(\(.*\))$/\1/p' fuzz/CMakeLists.txt)
+  targets="$subset_tests $fuzzers"
+  tests="^($(echo $subset_tests $fuzzers | sed 's/ /|/g'))(_smoke)?$"
+fi
 
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ $launcher \
-    -DCMAKE_C_FLAGS="$sanitizers" -DCMAKE_CXX_FLAGS="$sanitizers" \
-    -DCMAKE_EXE_LINKER_FLAGS="$sanitizers"
-cmake --build build-sanitize
-
-# Leaks are looked for too.
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
-export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+configure_sanitizer_build
+if [ -n "$targets" ]; then
+  # shellcheck disable=SC2086
+  cmake --build build-sanitize --target $targets
+else
+  cmake --build build-sanitize
+fi
 cd build-sanitize
-ctest --output-on-failure --timeout 900 "$@"
+if [ -n "$tests" ]; then
+  ctest --output-on-failure --timeout 900 --parallel 2 -R "$tests" "$@"
+else
+  ctest --output-on-failure --timeout 900 --parallel 2 "$@"
+fi

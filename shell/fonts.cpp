@@ -21,7 +21,7 @@ struct Substitution {
 void addPhoneticFace() {
     // When the shipped face is missing, the system's own copy of the same
     // face stands in (see the substitutions below).
-    QFontDatabase::addApplicationFont(platform::AppDir() + QStringLiteral("/Dfhgwprn.ttf"));
+    QFontDatabase::addApplicationFont(platform::SharedDir() + QStringLiteral("/Dfhgwprn.ttf"));
 }
 
 // Waits for the first paint of the window it watches, then adds the phonetic

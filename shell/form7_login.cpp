@@ -142,14 +142,7 @@ void Form7::logIn(const QString& storedName) {
 }
 
 void Form7::createUser(const QString& name, const QString& password) {
-    const UserRecord record{name, password};
-    // What is kept must be what was stored, or the next login finds other files.
-    CurrentUser = decodeUserRecord(encodeUserRecord(record)).name;
-    // The whole settings file comes first: a listed user always has one, and
-    // a file left without its record is simply written again next time.
-    writeDefaultSettings();
-    if (!UserRegistry(UserRegistry::defaultPath()).append(record)) {
-        CurrentUser.clear();
+    if (!storeNewUser({name, password})) {
         platform::prompt().message(kRegistryWriteFailed, kErrorTitle);
         return;
     }

@@ -2,23 +2,36 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/single_instance.h"
+#include "shell/command_line.h"
 #include "shell/fonts.h"
 #include "shell/form7_login.h"
 #include "shell/form_registry.h"
+#include "shell/program_icon.h"
 #include "shell/window_directory.h"
 
 int main(int argc, char* argv[]) {
     using platform::SingleInstance;
+    if (const auto answer = tawen::terminalAnswer(argc, argv)) {
+        std::fputs(answer->c_str(), stdout);
+        return 0;
+    }
     // The root and the one-copy check come before any window: a second copy
     // ends here, unseen.
     const QString exeDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-    platform::setRoot(platform::chooseRoot(QFileInfo(exeDir).path()));
+    platform::setRoots(platform::chooseRoots(QFileInfo(exeDir).path()));
     const SingleInstance::Outcome lock = platform::programInstance().acquire();
     if (lock == SingleInstance::Outcome::AnotherCopyRuns) return 0;
 
+    if (const auto platformName = tawen::displayPlatformFor(std::getenv("XDG_SESSION_TYPE"),
+                                                            std::getenv("WAYLAND_DISPLAY"),
+                                                            std::getenv("QT_QPA_PLATFORM")))
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platformName));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tawen"));
     // No display name: the desktop would append it to every caption, and
@@ -26,6 +39,9 @@ int main(int argc, char* argv[]) {
     // The program ends when the main window closes, not when the login
     // window makes way for it.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(tawen::programIcon());
+    // Matches the menu entry, so the desktop groups the windows under it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tawen.Tawen"));
     tawen::installFonts();
 
     // Without the lock the user list and settings could not be written either.

@@ -6,6 +6,8 @@
 #include "platform/atomic_file.h"
 #include "platform/paths.h"
 #include "platform/text_codec.h"
+#include "shell/session.h"
+#include "shell/user_settings.h"
 
 namespace tawen {
 
@@ -85,6 +87,15 @@ bool UserRegistry::append(const UserRecord& record) const {
     const QFileInfo info(path_);
     if (info.exists() && !info.isWritable()) return false;
     return platform::writeFileAtomically(path_, *kept + encodeUserRecord(record));
+}
+
+bool storeNewUser(const UserRecord& record) {
+    // What is kept must be what was stored, or the next login finds other files.
+    CurrentUser = decodeUserRecord(encodeUserRecord(record)).name;
+    writeDefaultSettings();
+    if (UserRegistry(UserRegistry::defaultPath()).append(record)) return true;
+    CurrentUser.clear();
+    return false;
 }
 
 }  // namespace tawen

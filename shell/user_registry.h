@@ -49,4 +49,11 @@ class UserRegistry {
     QString path_;
 };
 
+// Makes record's user the CurrentUser and stores them: the whole settings
+// file first, then the record in the default List.sys, so a listed user
+// always has a settings file, and a file left without its record by a crash
+// is simply written again by the next creation. False, with CurrentUser
+// cleared, when the record could not be added.
+bool storeNewUser(const UserRecord& record);
+
 }  // namespace tawen

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace tawen {
 
@@ -16,6 +17,9 @@ bool WindowDragger::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() != Qt::LeftButton) return false;
+            // The window system moves the window itself where it can: the
+            // only way on Wayland, where a window cannot place itself.
+            if (window->windowHandle() && window->windowHandle()->startSystemMove()) return true;
             dragging_ = true;
             grabbedAt_ = mouse->globalPosition().toPoint() - window->pos();
             return true;

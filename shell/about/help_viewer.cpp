@@ -53,7 +53,7 @@ void HelpViewer::closeEvent(QCloseEvent* event) {
     forms().release(this);
 }
 
-QString helpIndexPath() { return platform::AppDir() + QStringLiteral("/help/index.html"); }
+QString helpIndexPath() { return platform::SharedDir() + QStringLiteral("/help/index.html"); }
 
 void showHelp(HelpFocus focus) {
     const QFileInfo index(helpIndexPath());

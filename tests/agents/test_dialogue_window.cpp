@@ -70,6 +70,7 @@ class DialogueWindowTest : public QObject {
         desktop_ = new Desktop;
         characters_ = &installRecordingCharacters();
         QDir().mkpath(characterFolder());
+        QDir().mkpath(desktop_->root.path(QStringLiteral("Dialogue")));
         for (const char* file : {"zippy.tcf", "bao.tcf"})
             desktop_->root.write(QStringLiteral("system/msagent/chars/") + QLatin1String(file),
                                  "x");

@@ -88,6 +88,47 @@ class ProcessesTest : public QObject {
         QVERIFY(clock.elapsed() >= 1000);
     }
 
+    void tawenAnswersHelpAndVersionWithoutStarting() {
+        QTemporaryDir dir;
+        const QString tawen = install(dir, "tawen");
+        QProcess version;
+        version.setProcessEnvironment(offscreen());
+        version.start(tawen, {"--version"});
+        QVERIFY(version.waitForFinished(10000));
+        QCOMPARE(version.exitCode(), 0);
+        QCOMPARE(version.readAllStandardOutput(), QByteArray("tawen " TAWEN_VERSION "\n"));
+
+        QProcess help;
+        help.setProcessEnvironment(offscreen());
+        help.start(tawen, {"--help"});
+        QVERIFY(help.waitForFinished(10000));
+        QCOMPARE(help.exitCode(), 0);
+        const QString text = QString::fromUtf8(help.readAllStandardOutput());
+        QVERIFY(text.contains("--version"));
+        QVERIFY(text.contains(QStringLiteral("塔文英语单词")));
+        // Neither took the lock nor made the learner's folders.
+        QVERIFY(!QFileInfo::exists(dir.filePath("system")));
+    }
+
+    void anInstalledVexoStartsTheTawenOfItsInstallation() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("libexec/tawen"));
+        QVERIFY(QDir(dir.path()).mkpath("bin"));
+        const QString vexo = dir.filePath("libexec/tawen/vexo");
+        QVERIFY(QFile::copy(QStringLiteral(TAWEN_STAGE_DIR "/vexo"), vexo));
+        const QString mark = dir.filePath("started");
+        writeScript(dir.filePath("bin/tawen"), "echo started > '" + mark.toUtf8() + "'\n");
+
+        QProcess restarter;
+        QProcessEnvironment env;
+        env.insert("PATH", dir.filePath("nowhere"));
+        restarter.setProcessEnvironment(env);
+        restarter.start(vexo);
+        QVERIFY(restarter.waitForFinished(10000));
+        QCOMPARE(restarter.exitCode(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(mark), 5000);
+    }
+
     void vexoFailsQuietlyWithoutATawen() {
         QTemporaryDir dir;
         const QString vexo = install(dir, "vexo");
