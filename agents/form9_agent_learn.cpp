@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -45,6 +46,8 @@ constexpr int kDesignPeriodMs = 20000;
 constexpr int kPlayPeriodMs = 1000;
 constexpr int kDefaultExchanges = 1;
 constexpr int kDefaultSeconds = 3;
+constexpr int kFigureRoom = 240;  // wider than any character's window
+constexpr int kPanelRaise = 60;   // the panel's top a little above the characters'
 
 QString noVoiceMessage() {
     return QStringLiteral("电脑没有安装该发音,") + QChar(13) +
@@ -210,8 +213,21 @@ void Form9::buildControls() {
     connect(Command7, &QPushButton::clicked, this, &Form9::Command7_Click);
     connect(Label7, &QLabel::linkActivated, this, &Form9::Label7_Click);
 
+    // Fusion measures a frame's title a little short and clips the last
+    // glyph when it is a wide one, such as the numeral of 精灵Ⅰ.
+    setStyleSheet(QStringLiteral("QGroupBox::title { padding-right: 3px; }"));
     setFixedSize(sizeHint().expandedTo(QSize(400, 0)));
     centerOnScreen(*this);
+}
+
+// Beside the characters rather than over them, as far as the screen allows.
+void Form9::placeBesideCharacters() {
+    if (!pair_) return;
+    const QRect screen = this->screen()->availableGeometry();
+    const int right = std::max(pair_->a().Left(), pair_->b().Left()) + kFigureRoom;
+    const int top = std::min(pair_->a().Top(), pair_->b().Top()) - kPanelRaise;
+    move(std::clamp(right, screen.left(), std::max(screen.left(), screen.right() - width())),
+         std::clamp(top, screen.top(), std::max(screen.top(), screen.bottom() - height())));
 }
 
 void Form9::buildMenu() {
@@ -436,6 +452,7 @@ void Form9::mnuUP_Click() {
 }
 
 void Form9::mnuSz_Click() {
+    placeBesideCharacters();
     show();
     raise();
     activateWindow();

@@ -132,6 +132,7 @@ class Form9 final : public QDialog {
     void declareSettings();
     void chooseCharacters(const QString& a, const QString& b);
     void offerAllBut(QComboBox& box, const QString& other);
+    void placeBesideCharacters();
     bool bringCharacters();
     bool setLanguageAndVoice();
     void readRange();
