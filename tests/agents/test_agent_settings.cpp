@@ -105,6 +105,15 @@ class AgentSettingsTest : public QObject {
         QVERIFY(!ReadSettings(AgentStage::kSection).isEmpty());
     }
 
+    void exitSavesTheSectionFirst() {
+        stage_->writeSettings(3, 7);
+        Form9& window = stage_->open();
+        window.Text3->setText("7");
+        window.mnuExit_Click();
+        QCOMPARE(ReadSetting(AgentStage::kSection, "名称1"), QStringLiteral("zippy.tcf"));
+        QCOMPARE(ReadSetting(AgentStage::kSection, "间隔秒数"), QStringLiteral("7"));
+    }
+
     void eachFailedWriteNamesItsKeyAndEmptyNamesAreSkipped() {
         stage_->writeSettings(3, 7, {{"名称1", "zippy.tcf"}, {"名称2", "bao.tcf"}});
         Form9& window = stage_->open();
