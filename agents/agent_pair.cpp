@@ -32,9 +32,9 @@ void AgentPair::greet(Roles roles) {
     const auto line = [](bool english, const QString& text) {
         return english ? spacedOut(text) : text;
     };
-    const auto introduction = [&line](bool english, const QString& name) {
+    const auto introduction = [](bool english, const QString& name) {
         return english
-                   ? line(true, QStringLiteral("您好！我是")) + u' ' + name + QStringLiteral(" 。")
+                   ? spacedOut(QStringLiteral("您好！我是")) + u' ' + name + QStringLiteral(" 。")
                    : QStringLiteral("您好！我是") + name + QStringLiteral("。");
     };
 
@@ -44,11 +44,11 @@ void AgentPair::greet(Roles roles) {
     bothSay(introduction(aSpeaksEnglish, a_.Name()), introduction(!aSpeaksEnglish, b_.Name()));
     bothPlay(QStringLiteral("greet"));
     if (aSpeaksEnglish)
-        bothSay(line(true, QStringLiteral("我负责用英语提问。")),
-                line(false, QStringLiteral("我负责用中文回答。")));
+        bothSay(spacedOut(QStringLiteral("我负责用英语提问。")),
+                QStringLiteral("我负责用中文回答。"));
     else
-        bothSay(line(false, QStringLiteral("我负责用中文提问。")),
-                line(true, QStringLiteral("我负责用英语回答。")));
+        bothSay(QStringLiteral("我负责用中文提问。"),
+                spacedOut(QStringLiteral("我负责用英语回答。")));
     bothPlay(QStringLiteral("Wave"));
     bothSay(line(aSpeaksEnglish, QStringLiteral("准备好了吗？")),
             line(!aSpeaksEnglish, QStringLiteral("开始吧！")));
