@@ -353,6 +353,12 @@ void Form2::Command2_Click() {
 void Form2::leaveFor(Mode target) {
     if (!modeWindow(target)) return;
     SaveLibraryChoice();
+    // The agent window loads before this one goes: when its characters
+    // cannot come, the learner stays here.
+    if (target == Mode::Agent) {
+        if (openModeWindow(target)) hide();
+        return;
+    }
     hide();
     openModeWindow(target);
 }

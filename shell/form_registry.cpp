@@ -1,10 +1,17 @@
 #include "shell/form_registry.h"
 
+#include <algorithm>
+
 namespace tawen {
 
 void FormRegistry::release(QWidget* form) {
     std::erase_if(forms_, [form](const auto& entry) { return entry.second == form; });
     form->deleteLater();
+}
+
+bool FormRegistry::isLoaded(const QWidget& form) const {
+    return std::any_of(forms_.begin(), forms_.end(),
+                       [&form](const auto& entry) { return entry.second == &form; });
 }
 
 void FormRegistry::discardAll() {

@@ -47,6 +47,10 @@ class FormRegistry final : public QObject {
     // Forgets a window whose closing steps have run and deletes it later.
     void release(QWidget* form);
 
+    // Whether the window is loaded: made and not released since. A window
+    // whose load steps fail releases itself, and its opener asks this.
+    bool isLoaded(const QWidget& form) const;
+
     // Deletes every window at once, without closing steps (ending the run).
     void discardAll();
 

@@ -107,25 +107,34 @@ WindowReference modeWindow(Mode mode) {
     return found == modeWindows().end() ? nullptr : found->second;
 }
 
-void openModeWindow(Mode mode) {
+bool openModeWindow(Mode mode) {
     const WindowReference reference = modeWindow(mode);
-    if (!reference) return;
+    if (!reference) return false;
     QWidget& window = reference();
+    if (!forms().isLoaded(window)) return false;
     if (mode != Mode::Agent) window.show();
+    return true;
 }
 
 void switchFromMainWindow(Mode target) {
     if (!modeWindow(target)) return;
+    if (target == Mode::Agent) {
+        if (openModeWindow(target)) forms().mainWindow().hide();
+        return;
+    }
     forms().mainWindow().hide();
     openModeWindow(target);
 }
 
 void switchFromStudyWindow(QWidget& self, Mode target) {
-    const WindowReference reference = modeWindow(target);
-    if (!reference) return;
-    if (target == Mode::Agent) reference();
-    self.close();
-    openModeWindow(target);
+    if (!modeWindow(target)) return;
+    if (target == Mode::Agent) {
+        if (!openModeWindow(target)) return;
+        self.close();
+    } else {
+        self.close();
+        openModeWindow(target);
+    }
     forms().mainWindow().hide();
 }
 

@@ -72,12 +72,14 @@ void installModeMenus(QMainWindow& host, Navigation& navigation, QMenu* toolMenu
 WindowReference modeWindow(Mode mode);
 
 // Loads the window of the mode and shows it; the agent window puts its
-// characters on the desktop itself and is only loaded.
-void openModeWindow(Mode mode);
+// characters on the desktop itself and is only loaded. False when the window
+// could not load (it has told the learner why) or the mode has none.
+bool openModeWindow(Mode mode);
 
 // Switching from the main window hides it; a study window unloads itself.
 // (The library window saves its choice and only hides, so the word table
-// survives: it does that itself.)
+// survives: it does that itself.) The agent window is loaded first, and when
+// its characters cannot come, the window switched from stays as it was.
 void switchFromMainWindow(Mode target);
 void switchFromStudyWindow(QWidget& self, Mode target);
 

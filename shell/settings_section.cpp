@@ -61,8 +61,8 @@ void SettingsSection::text(const char* key, QLineEdit& box) {
 }
 
 void SettingsSection::value(const char* key, std::function<void(const QString&)> show,
-                            std::function<QString()> stored) {
-    bindings_.append({QString::fromUtf8(key), std::move(show), std::move(stored)});
+                            std::function<QString()> stored, WhenEmpty empty) {
+    bindings_.append({QString::fromUtf8(key), std::move(show), std::move(stored), empty});
 }
 
 bool SettingsSection::load() const {
@@ -80,7 +80,11 @@ bool SettingsSection::load() const {
 
 bool SettingsSection::save() const {
     QList<platform::IniEntry> entries;
-    for (const Binding& binding : bindings_) entries.append({binding.key, binding.stored()});
+    for (const Binding& binding : bindings_) {
+        const QString text = binding.stored();
+        if (text.isEmpty() && binding.empty == WhenEmpty::Skip) continue;
+        entries.append({binding.key, text});
+    }
     return WriteSettings(name_, entries);
 }
 

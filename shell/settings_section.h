@@ -29,9 +29,12 @@ class SettingsSection {
     void flag(const char* key, QAction& item);
     // A text box holding the stored text whole, whatever it is.
     void text(const char* key, QLineEdit& box);
-    // Anything else: how a stored text is shown, and what is stored.
+    // Anything else: how a stored text is shown, and what is stored. A key
+    // that must never lose a good value to an empty one (a chosen file's
+    // name) skips its write when there is nothing to store.
+    enum class WhenEmpty { Write, Skip };
     void value(const char* key, std::function<void(const QString&)> show,
-               std::function<QString()> stored);
+               std::function<QString()> stored, WhenEmpty empty = WhenEmpty::Write);
 
     // A section whose first key holds nothing was never saved: the controls
     // keep their design state and load() says false. Otherwise every key that
@@ -39,8 +42,8 @@ class SettingsSection {
     // control at the design state.
     bool load() const;
 
-    // Writes every key in the order declared, in one save; when that fails,
-    // one message per key in the same order.
+    // Writes every key in the order declared (but those skipped when empty),
+    // in one save; when that fails, one message per key written.
     bool save() const;
 
   private:
@@ -48,6 +51,7 @@ class SettingsSection {
         QString key;
         std::function<void(const QString&)> show;
         std::function<QString()> stored;
+        WhenEmpty empty;
     };
 
     QString name_;

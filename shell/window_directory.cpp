@@ -1,5 +1,6 @@
 #include "shell/window_directory.h"
 
+#include "agents/form9_agent_learn.h"
 #include "library/form2_library.h"
 #include "shell/form5_small.h"
 #include "shell/form6_main.h"
@@ -22,9 +23,8 @@ QWidget& reference() {
 }  // namespace
 
 void registerWindows() {
-    // The error table and agent windows join this order in their places
-    // (4, 9) as they are built.
-    forms().setMainWindow<Form6, Form1, Form2, Form3, Form5, Form7, Form8>();
+    // The error table joins this order in its place (4) as it is built.
+    forms().setMainWindow<Form6, Form1, Form2, Form3, Form5, Form7, Form8, Form9>();
     registerMainMenus([] {
         const Form6& main = forms().form<Form6>();
         return MainMenus{main.mnuuser, main.mnutool, main.mnuhelp};
@@ -34,6 +34,7 @@ void registerWindows() {
     registerModeWindow(Mode::Review, &reference<Form1>);
     registerModeWindow(Mode::Consolidation, &reference<Form3>);
     registerModeWindow(Mode::Small, &reference<Form5>);
+    registerModeWindow(Mode::Agent, &reference<Form9>);
 }
 
 }  // namespace tawen

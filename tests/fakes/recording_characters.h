@@ -13,7 +13,8 @@
 class RecordingCharacters final : public tawen::CharacterEngine {
   public:
     QStringList log;
-    QStringList damaged;  // file names Load refuses
+    QStringList damaged;        // file names Load refuses
+    QStringList refusedVoices;  // voices setTTSModeID refuses, as if not installed
 
     class Character final : public tawen::AgentCharacter {
       public:
@@ -31,6 +32,7 @@ class RecordingCharacters final : public tawen::CharacterEngine {
         QString TTSModeID() const override { return voice_; }
         bool setTTSModeID(const QString& voice) override {
             note(QStringLiteral("TTSModeID ") + voice);
+            if (engine_.refusedVoices.contains(voice)) return false;
             voice_ = voice;
             return true;
         }
