@@ -77,8 +77,16 @@ version=$("$prefix/bin/tawen" --version) || fail "tawen --version failed"
 useradd --no-create-home --home-dir /nonexistent --shell /bin/sh "$user"
 mkdir -p "$work/shots"
 chown "$user" "$work/shots"
-runuser -u "$user" -- env -u XDG_DATA_HOME "$scripts/with-audio.sh" "$here/installed_session.sh" "$prefix" \
-    "$work/shots" || fail "the installed program's session failed"
+# The new user may not read the checkout (a clone under /root is private),
+# so the session's scripts go with it into the work folder, laid out alike.
+mkdir -p "$work/t/scripts" "$work/t/tests/install" "$work/t/tests/e2e"
+cp "$scripts/with-audio.sh" "$scripts/utf8-locale.sh" "$work/t/scripts/"
+cp "$here/installed_session.sh" "$work/t/tests/install/"
+cp "$here/../e2e/xvfb_session.sh" "$work/t/tests/e2e/"
+chmod -R a+rX "$work/t"
+(cd "$work" && runuser -u "$user" -- env -u XDG_DATA_HOME "$work/t/scripts/with-audio.sh" \
+    "$work/t/tests/install/installed_session.sh" "$prefix" "$work/shots") ||
+    fail "the installed program's session failed"
 mkdir -p "$artifacts"
 cp "$work/shots"/*.png "$artifacts"/ 2>/dev/null || true
 echo "PASS: installed, validated and run by a new OS user"
