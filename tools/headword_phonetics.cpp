@@ -91,6 +91,13 @@ QStringList spokenWords(const QString& headword) {
     return folded.split(separators, Qt::SkipEmptyParts);
 }
 
+bool takesPhonetic(const QString& headword) {
+    static const QRegularExpression digit(QStringLiteral("\\d"));
+    const qsizetype words = spokenWords(headword).size();
+    return words <= kLongestPhrase && !isSentence(headword.trimmed(), words) &&
+           !headword.contains(digit);
+}
+
 const char* firstPartOfSpeech(const QString& meaning) {
     static const QRegularExpression tag(QStringLiteral("^\\s*([a-z]+)\\."));
     const QString name = tag.match(meaning).captured(1);
@@ -108,11 +115,7 @@ HeadwordPhonetics::HeadwordPhonetics(const PronouncingDictionary& dictionary,
 std::optional<QString> HeadwordPhonetics::ipaFor(const QString& headword, const QString& meaning) {
     const QStringList words = spokenWords(headword);
     if (words.isEmpty()) return std::nullopt;
-    // Numbers are read out in many ways ("Bus 42"); such a headword gets none.
-    static const QRegularExpression digit(QStringLiteral("\\d"));
-    if (words.size() > kLongestPhrase || isSentence(headword.trimmed(), words.size()) ||
-        headword.contains(digit))
-        return QString();
+    if (!takesPhonetic(headword)) return QString();
     const char* partOfSpeech = firstPartOfSpeech(meaning);
     QStringList ipa;
     for (const QString& word : words) {

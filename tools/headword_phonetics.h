@@ -21,6 +21,11 @@ const char* firstPartOfSpeech(const QString& meaning);
 // dropped (café reads as cafe).
 QStringList spokenWords(const QString& headword);
 
+// Whether a headword gets a phonetic at all: words and phrases of up to three
+// spoken words do; longer phrases, sentences and headwords with a number
+// (read out in many ways: "Bus 42") do not.
+bool takesPhonetic(const QString& headword);
+
 // The phonetic field of a course entry. A word takes its reading from the
 // pronouncing dictionary; where the dictionary lists several (record, present,
 // export), the one the voice's lexicon gives for the first part of speech of

@@ -37,16 +37,6 @@ QStringList listedHeadwords(const QString& code) {
     return headwords;
 }
 
-// Long phrases and sentences may go without a phonetic, and so may a
-// headword with a number in it; words and short phrases never do.
-bool needsPhonetic(const QString& headword) {
-    static const QRegularExpression digit(QStringLiteral("\\d"));
-    const qsizetype words = ipa::spokenWords(headword).size();
-    const bool sentence = headword.endsWith(u'?') || headword.endsWith(u'!') ||
-                          (words > 1 && headword.endsWith(u'.'));
-    return words <= 3 && !sentence && !headword.contains(digit);
-}
-
 }  // namespace
 
 // Every course the build ships, read back the way the program reads it.
@@ -107,7 +97,7 @@ class ShippedCoursesTest : public QObject {
                 QStringLiteral("%1 row %2 (%3)").arg(code).arg(row).arg(word).toUtf8();
             QVERIFY2(word == headwords[row - 1], where.constData());
             QVERIFY2(meaning.contains(chinese), where.constData());
-            if (needsPhonetic(word)) {
+            if (ipa::takesPhonetic(word)) {
                 QVERIFY2(
                     phonetic.size() > 2 && phonetic.startsWith(u'[') && phonetic.endsWith(u']'),
                     where.constData());
