@@ -1,40 +1,70 @@
 #include "platform/single_instance.h"
 
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <utility>
+
 #include "platform/paths.h"
 
 namespace platform {
 
-SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
-    // A learner may keep the program open for days: only a dead owner makes
-    // the lock stale, never its age.
-    lock_.setStaleLockTime(0);
+namespace {
+
+bool writeAll(int descriptor, const std::string& text) {
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t step = ::write(descriptor, text.data() + written, text.size() - written);
+        if (step < 0 && errno == EINTR) continue;
+        if (step <= 0) return false;
+        written += std::size_t(step);
+    }
+    return true;
 }
 
+}  // namespace
+
+SingleInstance::SingleInstance(QString lockPath) : path_(std::move(lockPath)) {}
+
+SingleInstance::~SingleInstance() { release(); }
+
+// The lock is the kernel's lock on the open file, not the file itself: it
+// ends with the process that holds it, however that process ends, so a lock
+// file never goes stale and a start never has to judge whether its owner
+// still lives. Nor does a start wait for the disk: the file only carries the
+// owner's process number for whoever looks.
 SingleInstance::Outcome SingleInstance::acquire() {
-    if (lock_.tryLock(0)) return Outcome::Acquired;
-    if (lock_.error() != QLockFile::LockFailedError) return Outcome::CannotLock;
-    // QLockFile has already taken over a lock whose owner it could read and
-    // found dead; one it can read is therefore held by a live copy.
-    qint64 pid = 0;
-    QString host;
-    QString application;
-    if (lock_.getLockInfo(&pid, &host, &application)) return Outcome::AnotherCopyRuns;
-    return takeOverDamagedLock();
+    if (descriptor_ >= 0) return Outcome::Acquired;
+    const int descriptor =
+        ::open(QFile::encodeName(path_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (descriptor < 0) return Outcome::CannotLock;
+    if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+        const bool held = errno == EWOULDBLOCK;
+        ::close(descriptor);
+        return held ? Outcome::AnotherCopyRuns : Outcome::CannotLock;
+    }
+    // A folder that cannot take these few bytes cannot take the user list or
+    // the settings either.
+    if (::ftruncate(descriptor, 0) != 0 ||
+        !writeAll(descriptor, std::to_string(::getpid()) + "\n")) {
+        ::close(descriptor);
+        return Outcome::CannotLock;
+    }
+    descriptor_ = descriptor;
+    return Outcome::Acquired;
 }
 
-// An owner cannot be read from an empty or damaged lock: the copy that made
-// it died between creating and writing it. A live owner keeps its lock file
-// locked, so the removal fails while one runs.
-SingleInstance::Outcome SingleInstance::takeOverDamagedLock() {
-    if (!lock_.removeStaleLockFile()) return Outcome::CannotLock;
-    if (lock_.tryLock(0)) return Outcome::Acquired;
-    return lock_.error() == QLockFile::LockFailedError ? Outcome::AnotherCopyRuns
-                                                       : Outcome::CannotLock;
-}
-
+// The file stays: removing it would let a start that opened it a moment
+// earlier lock a file no later start can see.
 bool SingleInstance::release() {
-    if (!lock_.isLocked()) return false;
-    lock_.unlock();
+    if (descriptor_ < 0) return false;
+    ::close(descriptor_);
+    descriptor_ = -1;
     return true;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
 
 namespace platform {
@@ -15,20 +14,21 @@ class SingleInstance {
         CannotLock,       // the lock cannot be made at all (read-only or full folder)
     };
 
-    explicit SingleInstance(const QString& lockPath);
+    explicit SingleInstance(QString lockPath);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // Only a live copy keeps the lock. A lock left by a copy that died, even
-    // one left empty or damaged by a copy that died while writing it, is
-    // taken over.
+    // Only a live copy keeps the lock: a lock file left behind by a copy that
+    // died, whatever it holds, is taken over.
     Outcome acquire();
 
     // Gives the lock up before the process ends; true when it was held.
     bool release();
 
   private:
-    Outcome takeOverDamagedLock();
-
-    QLockFile lock_;
+    QString path_;
+    int descriptor_ = -1;
 };
 
 // The lock of this run, WindowsDir() + "tawen.lock".

@@ -1,11 +1,8 @@
 #include "shell/fonts.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QFont>
 #include <QFontDatabase>
-#include <QTimer>
-#include <QWidget>
 
 #include "platform/paths.h"
 
@@ -18,32 +15,12 @@ struct Substitution {
     QStringList candidates;
 };
 
-void addPhoneticFace() {
-    // When the shipped face is missing, the system's own copy of the same
-    // face stands in (see the substitutions below).
-    QFontDatabase::addApplicationFont(platform::SharedDir() + QStringLiteral("/Dfhgwprn.ttf"));
-}
-
-// Waits for the first paint of the window it watches, then adds the phonetic
-// face once control is back in the event loop.
-class FirstPaintWatch final : public QObject {
-  public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, [] { addPhoneticFace(); });
-            deleteLater();
-        }
-        return false;
-    }
-};
-
 }  // namespace
 
-void addPhoneticFaceAfterPainting(QWidget& window) {
-    window.installEventFilter(new FirstPaintWatch(&window));
+// When the shipped face is missing, the system's own copy of the same face
+// stands in (see the substitutions below).
+void addPhoneticFace() {
+    QFontDatabase::addApplicationFont(platform::SharedDir() + QStringLiteral("/Dfhgwprn.ttf"));
 }
 
 void installFonts() {

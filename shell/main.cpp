@@ -8,6 +8,7 @@
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/single_instance.h"
+#include "shell/after_first_paint.h"
 #include "shell/command_line.h"
 #include "shell/fonts.h"
 #include "shell/form7_login.h"
@@ -39,7 +40,6 @@ int main(int argc, char* argv[]) {
     // The program ends when the main window closes, not when the login
     // window makes way for it.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(tawen::programIcon());
     // Matches the menu entry, so the desktop groups the windows under it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tawen.Tawen"));
     tawen::installFonts();
@@ -56,7 +56,13 @@ int main(int argc, char* argv[]) {
 
     tawen::registerWindows();
     tawen::Form7& login = tawen::forms().form<tawen::Form7>();
-    tawen::addPhoneticFaceAfterPainting(login);
+    // Reading the icon's pictures wakes Qt's image plugins: that waits until
+    // the learner sees the window, and the window manager then redraws the
+    // title bar with the icon.
+    tawen::afterFirstPaint(login, [] {
+        QApplication::setWindowIcon(tawen::programIcon());
+        tawen::addPhoneticFace();
+    });
     login.show();
     const int status = QApplication::exec();
     tawen::forms().discardAll();

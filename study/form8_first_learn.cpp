@@ -211,8 +211,8 @@ void Form8::load() {
     applyClickRules();
 
     // Dfhgwprn.ttf itself was added to the font table once the login window
-    // had been painted (addPhoneticFaceAfterPainting), once for the run,
-    // rather than again at every load.
+    // had been painted (addPhoneticFace), once for the run, rather than again
+    // at every load.
     QFont phonetic(QStringLiteral("DFPhonetic"));
     phonetic.setPointSize(14);
     Label3->setFont(phonetic);

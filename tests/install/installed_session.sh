@@ -11,10 +11,17 @@ shots=$2
 own="$HOME/.local/share/tawen"
 
 # The window's icon is the program's: _NET_WM_ICON holds its drawings from
-# 16 to 64 px, the sizes title bars and switchers draw.
+# 16 to 64 px, the sizes title bars and switchers draw. The login window gets
+# it just after its first paint, so it is given a moment.
 has_icon() {
-    icons=$(xprop -id "$1" _NET_WM_ICON | grep -c 'Icon ([0-9]* x [0-9]*)') || true
-    [ "$icons" -ge 6 ] || fail "the window $2 does not carry the program's icon"
+    tries=0
+    while :; do
+        icons=$(xprop -id "$1" _NET_WM_ICON | grep -c 'Icon ([0-9]* x [0-9]*)') || true
+        [ "$icons" -ge 6 ] && return 0
+        tries=$((tries + 1))
+        [ "$tries" -lt 20 ] || fail "the window $2 does not carry the program's icon"
+        sleep 0.1
+    done
 }
 
 start_display
