@@ -108,6 +108,13 @@ class ScreenWatch {
         if (display_ == nullptr) throw std::runtime_error("cannot open the display");
         XSetErrorHandler(noteXError);
         XSelectInput(display_, DefaultRootWindow(display_), SubstructureNotifyMask);
+        // The pointer rests in the far corner, where no window opens. Left at
+        // the centre of the screen it would lie over the centred login
+        // window's name box, and only that window would pay for loading the
+        // text cursor: the baselines open in the top left corner.
+        const Screen* screen = DefaultScreenOfDisplay(display_);
+        XWarpPointer(display_, None, DefaultRootWindow(display_), 0, 0, 0, 0,
+                     WidthOfScreen(screen) - 1, HeightOfScreen(screen) - 1);
         XSync(display_, False);
     }
     ~ScreenWatch() { XCloseDisplay(display_); }

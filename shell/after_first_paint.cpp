@@ -10,6 +10,11 @@ namespace tawen {
 
 namespace {
 
+// Long enough for the X server and the window manager to put the first frame
+// on the screen without sharing the processor with the deferred work; short
+// beside anything a learner does next.
+constexpr int kSettleMilliseconds = 250;
+
 class FirstPaintWatch final : public QObject {
   public:
     FirstPaintWatch(QWidget& window, std::function<void()> step)
@@ -18,7 +23,7 @@ class FirstPaintWatch final : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            QTimer::singleShot(0, std::move(step_));
+            QTimer::singleShot(kSettleMilliseconds, std::move(step_));
             deleteLater();
         }
         return false;

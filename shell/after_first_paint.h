@@ -6,10 +6,10 @@ class QWidget;
 
 namespace tawen {
 
-// Runs `step` once `window` has first been painted and control is back in
-// the event loop: work the learner does not see at once (a font only later
-// windows use, the icon the window manager draws) need not delay the first
-// window's pixels.
+// Runs `step` a moment after `window` has first been painted: work the learner
+// does not see at once (a font only later windows use, the icon the window
+// manager draws) neither delays the first window's pixels nor competes with
+// putting them on the screen.
 void afterFirstPaint(QWidget& window, std::function<void()> step);
 
 }  // namespace tawen

@@ -19,8 +19,12 @@ struct Substitution {
 
 // When the shipped face is missing, the system's own copy of the same face
 // stands in (see the substitutions below).
-void addPhoneticFace() {
-    QFontDatabase::addApplicationFont(platform::SharedDir() + QStringLiteral("/Dfhgwprn.ttf"));
+void ensurePhoneticFace() {
+    static const bool added = [] {
+        QFontDatabase::addApplicationFont(platform::SharedDir() + QStringLiteral("/Dfhgwprn.ttf"));
+        return true;
+    }();
+    Q_UNUSED(added);
 }
 
 void installFonts() {

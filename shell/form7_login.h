@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class QComboBox;
-class QGroupBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,7 +16,7 @@ class Form7 final : public QWidget {
   public:
     Form7();
 
-    QGroupBox* Frame1;
+    QFrame* Frame1;
     QLabel* Label1;
     QComboBox* Combo1;
     QLabel* Label2;

@@ -61,7 +61,7 @@ int main(int argc, char* argv[]) {
     // title bar with the icon.
     tawen::afterFirstPaint(login, [] {
         QApplication::setWindowIcon(tawen::programIcon());
-        tawen::addPhoneticFace();
+        tawen::ensurePhoneticFace();
     });
     login.show();
     const int status = QApplication::exec();

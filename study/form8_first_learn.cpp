@@ -19,6 +19,7 @@
 #include "platform/prompt.h"
 #include "platform/window_timer.h"
 #include "shell/control_touches.h"
+#include "shell/fonts.h"
 #include "shell/form_registry.h"
 #include "shell/window_placement.h"
 #include "study/play_schedule.h"
@@ -210,9 +211,7 @@ void Form8::load() {
     settings().load();
     applyClickRules();
 
-    // Dfhgwprn.ttf itself was added to the font table once the login window
-    // had been painted (addPhoneticFace), once for the run, rather than again
-    // at every load.
+    ensurePhoneticFace();
     QFont phonetic(QStringLiteral("DFPhonetic"));
     phonetic.setPointSize(14);
     Label3->setFont(phonetic);
