@@ -9,7 +9,7 @@ namespace platform {
 
 // Made from the system's converter while building (gb18030_decoder_tablegen).
 namespace gb18030 {
-extern const char16_t kDoubleByte[];
+extern const char16_t kDoubleByte[23940];
 extern const char16_t kFourByteBmp[];
 }  // namespace gb18030
 

@@ -61,7 +61,9 @@ Form7::Form7()
     Frame1->setFrameShape(QFrame::StyledPanel);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
-    Combo1->setEditable(true);
+    // Editable through a line edit of its own: setEditable would also build
+    // the drop-down list's window now rather than when the list first opens.
+    Combo1->setLineEdit(new QLineEdit(Combo1));
     // Names match exactly as typed. The combo's own completer ignores letter
     // case and, when the box is left, swaps "Alice" for a stored "alice";
     // the learner picks a stored name from the list instead.

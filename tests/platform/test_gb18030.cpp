@@ -70,6 +70,20 @@ class Gb18030Test : public QObject {
         QCOMPARE(fast, decodeGb18030Reference(all));
     }
 
+    // A typed name is kept within its field by this count, worked out
+    // without the converter.
+    void theEncodedLengthOfEveryCharacterAgreesWithTheConverter() {
+        for (char32_t character = 1; character < 0x10000; ++character) {
+            const QString text = QString(QChar(char16_t(character)));
+            if (encodedLength(text) != encodeText(text).size())
+                QFAIL(qPrintable(QStringLiteral("U+%1").arg(quint32(character), 4, 16)));
+        }
+        const QString mixed =
+            QStringLiteral("名字 name 𠀀ŋ€") + QChar(0xD800) + QStringLiteral("ok");
+        QCOMPARE(encodedLength(mixed), encodeText(mixed).size());
+        QCOMPARE(encodedLength(QStringLiteral("𠀀")), 4);
+    }
+
     void brokenBytesAgreeWithTheConverter_data() {
         QTest::addColumn<bool>("nearlyText");
         QTest::newRow("pieces of text") << true;

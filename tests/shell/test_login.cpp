@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -171,7 +172,14 @@ class LoginTest : public QObject {
         root_->write("User/bob.ini", "[词库]\r\n名称=mine\r\n");
         const QByteArray registryBefore = registryBytes();
         Form7& window = login();
-        window.Combo1->setCurrentIndex(0);
+        // Picked from the opened list, as a learner does.
+        window.Combo1->showPopup();
+        QAbstractItemView* list = window.Combo1->view();
+        QTRY_VERIFY(list->isVisible());
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_VERIFY(!list->isVisible());
+        QCOMPARE(window.Combo1->currentText(), QStringLiteral("bob"));
         QTest::keyClicks(window.Text1, "pw1");
         QTest::mouseClick(window.Command1, Qt::LeftButton);
         QCOMPARE(CurrentUser, QStringLiteral("bob"));
