@@ -1,10 +1,13 @@
 #include "agents/character_art.h"
 
+#include <QLibrary>
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include <algorithm>
 #include <cmath>
+
+#include "agents/art_module.h"
+#include "platform/install_layout.h"
 
 namespace tawen {
 
@@ -23,11 +26,27 @@ QTransform movement(const FigurePart& part, const PartState& state) {
     return t;
 }
 
+// The drawing module, loaded the first time a character is drawn and kept
+// for the rest of the run; null when it is missing or is not ours.
+const art::Module* artModule() {
+    static const art::Module* const module = [] {
+        QLibrary library(
+            platform::besideOrInstalled(QLatin1String(art::kModuleFile), platform::kBinToModules));
+        const auto entry = reinterpret_cast<art::ModuleEntry>(library.resolve(art::kModuleEntry));
+        return entry == nullptr ? nullptr : entry();
+    }();
+    return module;
+}
+
 }  // namespace
 
 std::variant<CharacterArt, QString> CharacterArt::make(const CharacterDesign& design) {
-    QSvgRenderer svg(design.artwork);
-    if (!svg.isValid()) return QStringLiteral("图画已损坏");
+    const art::Module* module = artModule();
+    if (module == nullptr)
+        return QStringLiteral("缺少图画模块 %1，请重新安装塔文英语单词")
+            .arg(QLatin1String(art::kModuleFile));
+    const std::unique_ptr<art::Drawing> svg = module->read(design.artwork);
+    if (!svg) return QStringLiteral("图画已损坏");
     CharacterArt art;
     art.size_ = design.size;
     art.origin_ = design.origin;
@@ -35,10 +54,8 @@ std::variant<CharacterArt, QString> CharacterArt::make(const CharacterDesign& de
     for (const FigurePart& part : design.parts) {
         Piece piece;
         if (part.drawn) {
-            if (!svg.elementExists(part.id))
-                return QStringLiteral("图画里没有部件“%1”").arg(part.id);
-            const QRectF bounds =
-                svg.transformForElement(part.id).mapRect(svg.boundsOnElement(part.id));
+            if (!svg->hasPart(part.id)) return QStringLiteral("图画里没有部件“%1”").arg(part.id);
+            const QRectF bounds = svg->partBounds(part.id);
             if (bounds.isEmpty()) return QStringLiteral("部件“%1”什么也没有画").arg(part.id);
             piece.place = bounds.adjusted(-kMargin, -kMargin, kMargin, kMargin);
             const QSize pixels(int(std::ceil(piece.place.width() * kDetail)),
@@ -51,7 +68,7 @@ std::variant<CharacterArt, QString> CharacterArt::make(const CharacterDesign& de
             painter.setRenderHint(QPainter::Antialiasing);
             painter.scale(kDetail, kDetail);
             painter.translate(-piece.place.topLeft());
-            svg.render(&painter, part.id, bounds);
+            svg->paintPart(painter, part.id, bounds);
         }
         art.pieces_.push_back(std::move(piece));
     }

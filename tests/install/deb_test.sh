@@ -22,7 +22,7 @@ dpkg-deb -c "$learner" | awk '{print $6}' | sed 's|^\./||' >"$work/learner.list"
 dpkg-deb -c "$teacher" | awk '{print $6}' | sed 's|^\./||' >"$work/teacher.list"
 echo "== $learner"
 cat "$work/learner.list"
-for file in usr/bin/tawen usr/libexec/tawen/vexo usr/lib/tawen/libtawen_sound.so \
+for file in usr/bin/tawen usr/libexec/tawen/vexo usr/lib/tawen/libtawen_sound.so usr/lib/tawen/libtawen_art.so \
     usr/share/tawen/Word/xx1.twn usr/share/tawen/Word/CET4.twn usr/share/tawen/Dfhgwprn.ttf \
     usr/share/tawen/help/index.html usr/share/applications/org.example.tawen.Tawen.desktop \
     usr/share/metainfo/org.example.tawen.Tawen.metainfo.xml \
@@ -45,7 +45,7 @@ depends=$(dpkg-deb -f "$learner" Depends)
 echo "Depends: $depends"
 echo "Recommends: $(dpkg-deb -f "$learner" Recommends)"
 # Computed from the binaries ...
-for package in libqt6widgets6 libqt6multimedia6 libpulse0 libc6; do
+for package in libqt6widgets6 libqt6multimedia6 libqt6svg6 libpulse0 libc6; do
     echo "$depends" | grep -q "$package (>= " || fail "no computed dependency on $package"
 done
 # ... and named: what the program opens or needs beside it while running.
@@ -58,7 +58,8 @@ dpkg-deb -f "$teacher" Depends | grep -q 'libqt6core6' || fail "the tool's depen
 
 dpkg-deb -x "$learner" "$work/root"
 dpkg-deb -x "$teacher" "$work/root"
-for binary in usr/bin/tawen usr/bin/tawen-mklib usr/libexec/tawen/vexo usr/lib/tawen/libtawen_sound.so; do
+for binary in usr/bin/tawen usr/bin/tawen-mklib usr/libexec/tawen/vexo usr/lib/tawen/libtawen_sound.so \
+    usr/lib/tawen/libtawen_art.so; do
     file "$work/root/$binary" | grep -q ', stripped' || fail "$binary is not stripped"
 done
 echo "PASS: both packages hold what they should, depend on what they need and are stripped"

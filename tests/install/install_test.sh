@@ -39,7 +39,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||
 
 # The layout: the learner's programs, vexo among the helpers, no teacher's tool
 # missing from its place, the shipped data under share/tawen.
-for file in bin/tawen bin/tawen-mklib libexec/tawen/vexo lib/tawen/libtawen_sound.so \
+for file in bin/tawen bin/tawen-mklib libexec/tawen/vexo lib/tawen/libtawen_sound.so lib/tawen/libtawen_art.so \
     share/tawen/Word/xx1.twn share/tawen/Dfhgwprn.ttf share/tawen/help/index.html \
     share/doc/tawen/copyright share/doc/tawen/LICENSE share/doc/tawen-mklib/copyright; do
     [ -f "$prefix/$file" ] || fail "$file was not installed"
