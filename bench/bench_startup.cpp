@@ -259,7 +259,7 @@ struct Series {
 
     void print() const {
         const auto [low, high] = std::minmax_element(values.begin(), values.end());
-        std::printf("%-34s median %7.1f %s   min %7.1f   max %7.1f   (%zu runs)\n", name, median(),
+        std::printf("%-34s median %7.2f %s   min %7.2f   max %7.2f   (%zu runs)\n", name, median(),
                     unit, *low, *high, values.size());
     }
 };
