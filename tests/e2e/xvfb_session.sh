@@ -26,17 +26,25 @@ fail() {
 }
 
 # Xvfb picks a free display itself and names it, so two runs on one machine
-# never meet on the same display.
+# never meet on the same display. Two servers choosing at the same moment can
+# both take the same free number, and the loser, as root, removes the
+# winner's socket as it gives up; so starts take turns, each holding a lock
+# on /tmp (which every user may open) until its server answers.
 start_display() {
     display_file=$(mktemp)
+    exec 9</tmp
+    flock 9
     Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp \
-        3>"$display_file" >/dev/null 2>&1 &
+        3>"$display_file" 9<&- >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 1 100); do
         if [ -s "$display_file" ]; then
             DISPLAY=":$(head -n 1 "$display_file")"
             export DISPLAY
-            xdpyinfo >/dev/null 2>&1 && return 0
+            if xdpyinfo >/dev/null 2>&1; then
+                exec 9<&-
+                return 0
+            fi
         fi
         kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb ended before it opened a display"
         sleep 0.1
