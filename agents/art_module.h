@@ -33,8 +33,7 @@ class Module {
     virtual std::unique_ptr<Drawing> read(const QByteArray& artwork) const = 0;
 };
 
-// The one function the module exports, by this name.
-using ModuleEntry = const Module* (*)();
+// The one function the module exports, by this name (platform::moduleAt).
 inline constexpr char kModuleEntry[] = "tawenArtModule";
 inline constexpr char kModuleFile[] = "libtawen_art.so";
 

@@ -1,6 +1,5 @@
 #include "agents/character_art.h"
 
-#include <QLibrary>
 #include <QPainter>
 
 #include <algorithm>
@@ -8,6 +7,7 @@
 
 #include "agents/art_module.h"
 #include "platform/install_layout.h"
+#include "platform/module_library.h"
 
 namespace tawen {
 
@@ -26,15 +26,11 @@ QTransform movement(const FigurePart& part, const PartState& state) {
     return t;
 }
 
-// The drawing module, loaded the first time a character is drawn and kept
-// for the rest of the run; null when it is missing or is not ours.
+// The drawing module, loaded the first time a character is drawn.
 const art::Module* artModule() {
-    static const art::Module* const module = [] {
-        QLibrary library(
-            platform::besideOrInstalled(QLatin1String(art::kModuleFile), platform::kBinToModules));
-        const auto entry = reinterpret_cast<art::ModuleEntry>(library.resolve(art::kModuleEntry));
-        return entry == nullptr ? nullptr : entry();
-    }();
+    static const art::Module* const module = platform::moduleAt<art::Module>(
+        platform::besideOrInstalled(QLatin1String(art::kModuleFile), platform::kBinToModules),
+        art::kModuleEntry);
     return module;
 }
 

@@ -1,10 +1,9 @@
 #include "platform/audio_outputs.h"
 
-#include <QLibrary>
-
 #include <utility>
 
 #include "platform/install_layout.h"
+#include "platform/module_library.h"
 #include "platform/seam.h"
 #include "platform/sound_module.h"
 
@@ -12,12 +11,8 @@ namespace platform {
 
 namespace {
 
-// The module at `path`, loaded once and kept for the rest of the run; null
-// when it is missing or is not ours.
 const sound::Module* loadSoundModule(const QString& path) {
-    QLibrary library(path);
-    const auto entry = reinterpret_cast<sound::ModuleEntry>(library.resolve(sound::kModuleEntry));
-    return entry == nullptr ? nullptr : entry();
+    return moduleAt<sound::Module>(path, sound::kModuleEntry);
 }
 
 // A stream of the module, told to the program as a sink.

@@ -32,8 +32,7 @@ class Module {
     virtual std::unique_ptr<Stream> openStream(int sampleRate, StreamEvents events) const = 0;
 };
 
-// The one function the module exports, by this name.
-using ModuleEntry = const Module* (*)();
+// The one function the module exports, by this name (platform::moduleAt).
 inline constexpr char kModuleEntry[] = "tawenSoundModule";
 inline constexpr char kModuleFile[] = "libtawen_sound.so";
 
