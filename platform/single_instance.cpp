@@ -7,27 +7,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <string>
 #include <utility>
 
 #include "platform/paths.h"
 
 namespace platform {
-
-namespace {
-
-bool writeAll(int descriptor, const std::string& text) {
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t step = ::write(descriptor, text.data() + written, text.size() - written);
-        if (step < 0 && errno == EINTR) continue;
-        if (step <= 0) return false;
-        written += std::size_t(step);
-    }
-    return true;
-}
-
-}  // namespace
 
 SingleInstance::SingleInstance(QString lockPath) : path_(std::move(lockPath)) {}
 
@@ -50,8 +34,12 @@ SingleInstance::Outcome SingleInstance::acquire() {
     }
     // A folder that cannot take these few bytes cannot take the user list or
     // the settings either.
+    const QByteArray owner = QByteArray::number(::getpid()) + '\n';
+    QFile file;
     if (::ftruncate(descriptor, 0) != 0 ||
-        !writeAll(descriptor, std::to_string(::getpid()) + "\n")) {
+        !file.open(descriptor, QIODevice::WriteOnly, QFileDevice::DontCloseHandle) ||
+        file.write(owner) != owner.size() || !file.flush()) {
+        file.close();
         ::close(descriptor);
         return Outcome::CannotLock;
     }

@@ -127,6 +127,9 @@ class SingleInstanceTest : public QObject {
             write(system, "not a folder");
         } else if (fault == "folder") {
             QVERIFY(QDir(system).mkdir("tawen.lock"));
+        } else if (fault == "full") {
+            // The child may write there: only the full disk stands in its way.
+            QVERIFY(chown(system.toUtf8().constData(), 65534, 65534) == 0 || geteuid() != 0);
         }
         QCOMPARE(acquireInChild(lockPath(), fault == "full"), Outcome::CannotLock);
         chmod(system.toUtf8().constData(), 0755);
