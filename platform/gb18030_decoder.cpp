@@ -5,18 +5,13 @@
 #include <algorithm>
 #include <array>
 
-namespace platform {
+#include "platform/gb18030_tables.h"
 
-// Made from the system's converter while building (gb18030_decoder_tablegen).
-namespace gb18030 {
-extern const char16_t kDoubleByte[23940];
-extern const char16_t kFourByteBmp[];
-}  // namespace gb18030
+namespace platform {
 
 namespace {
 
 constexpr int kTrailCount = 0xFE - 0x40 + 1 - 1;  // 0x40-0x7E and 0x80-0xFE
-constexpr quint32 kFourByteBmpCount = 39420;      // 81 30 81 30 to 84 31 A4 39
 
 bool isLead(uchar byte) { return byte >= 0x81 && byte <= 0xFE; }
 bool isDigit(uchar byte) { return byte >= 0x30 && byte <= 0x39; }
@@ -38,7 +33,7 @@ char16_t fourByteBmp(const uchar* sequence) {
         ((quint32(sequence[0] - 0x81) * 10 + (sequence[1] - 0x30)) * 126 + (sequence[2] - 0x81)) *
             10 +
         (sequence[3] - 0x30);
-    return index < kFourByteBmpCount ? gb18030::kFourByteBmp[index] : 0;
+    return index < quint32(gb18030::kFourByteBmpCount) ? gb18030::kFourByteBmp[index] : 0;
 }
 
 // The four-byte characters beyond the tables (outside the Basic Multilingual

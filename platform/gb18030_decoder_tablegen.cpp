@@ -12,9 +12,9 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
+#include "platform/gb18030_tables.h"
 
-constexpr int kFourByteBmpCount = 39420;  // 81 30 81 30 to 84 31 A4 39
+namespace {
 
 QString decoded(const QByteArray& bytes) {
     QStringDecoder decoder("GB18030");
@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
         }
     }
     std::vector<char16_t> fourBytes;
-    for (int index = 0; index < kFourByteBmpCount; ++index) {
+    for (int index = 0; index < platform::gb18030::kFourByteBmpCount; ++index) {
         const char bytes[] = {char(0x81 + index / 12600), char(0x30 + index / 1260 % 10),
                               char(0x81 + index / 10 % 126), char(0x30 + index % 10)};
         const QByteArray sequence(bytes, 4);
@@ -68,6 +68,7 @@ int main(int argc, char* argv[]) {
     QSaveFile out(QString::fromLocal8Bit(argv[1]));
     const QByteArray source =
         "// Made by gb18030_decoder_tablegen while building.\n\n"
+        "#include \"platform/gb18030_tables.h\"\n\n"
         "namespace platform::gb18030 {\n\n" +
         arrayDefinition("kDoubleByte", doubleBytes) + '\n' +
         arrayDefinition("kFourByteBmp", fourBytes) + "\n}  // namespace platform::gb18030\n";

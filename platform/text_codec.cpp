@@ -1,17 +1,13 @@
 #include "platform/text_codec.h"
 
 #include "platform/gb18030_decoder.h"
+#include "platform/gb18030_tables.h"
 
 #include <QStringEncoder>
 
 #include <bitset>
 
 namespace platform {
-
-// Made from the system's converter while building (gb18030_decoder_tablegen).
-namespace gb18030 {
-extern const char16_t kDoubleByte[23940];
-}  // namespace gb18030
 
 QString decodeText(QByteArrayView bytes) { return decodeGb18030(bytes); }
 
